@@ -1,0 +1,45 @@
+#include "destination/new_folder_dialog.h"
+
+#include "destination/folder_chooser.h"
+#include "launcher/main_window.h"
+
+TForm3 *Form3 = nullptr;
+
+namespace {
+
+const ComponentRow<TForm3> Components[] = {
+    {.field = &TForm3::Image1, .name = "Image1", .bounds = {1, 1, 252, 122},
+     .caption = ":/assets/newfolder.png"},
+    {.field = &TForm3::Label2, .name = "Label2", .bounds = {53, 94, 14, 14}, .caption = "ok",
+     .font = {"Arial", 11, true, clBlack}, .onClick = &TForm3::Label2Click},
+    {.field = &TForm3::Label3, .name = "Label3", .bounds = {177, 94, 35, 14}, .caption = "cancel",
+     .font = {"Arial", 11, true, clBlack}, .onClick = &TForm3::Label3Click},
+    {.field = &TForm3::Label1, .name = "Label1", .bounds = {7, 9, 95, 14}, .caption = "Choose a name...",
+     .font = {"Arial", 11, true, clBlack}},
+    {.field = &TForm3::Edit1, .name = "Edit1", .bounds = {15, 59, 225, 21}, .caption = "NAME",
+     .font = {"MS Sans Serif", 11, false, clWindowText}, .tabOrder = 0},
+};
+
+} // namespace
+
+const FormDesign<TForm3> &TForm3::Design()
+{
+    static const FormDesign<TForm3> design{"Form3", 252, 122, clWhite, bsNone, Components,
+                                           &TForm3::FormCreate};
+    return design;
+}
+
+void TForm3::FormCreate(TObject *)
+{
+    Edit1->SetText(Form1->Label7->Caption());
+}
+
+void TForm3::Label2Click(TObject *)
+{
+}
+
+void TForm3::Label3Click(TObject *)
+{
+    Hide();
+    Form2->SetVisible(true);
+}

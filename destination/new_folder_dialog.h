@@ -1,0 +1,24 @@
+#pragma once
+
+#include "toolkit/layout.h"
+
+#include <string>
+
+// The new-folder dialog: makes a folder inside the chooser's folder and opens
+// it there.
+class TForm3 : public TForm {
+public:
+    TImage *Image1 = nullptr;
+    TLabel *Label2 = nullptr; // "ok"
+    TLabel *Label3 = nullptr; // "cancel"
+    TLabel *Label1 = nullptr; // prompt
+    TEdit *Edit1 = nullptr;   // the new folder's name
+
+    void FormCreate(TObject *Sender);
+    void Label2Click(TObject *Sender);
+    void Label3Click(TObject *Sender);
+
+    static const FormDesign<TForm3> &Design();
+};
+
+extern TForm3 *Form3;

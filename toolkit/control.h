@@ -1,0 +1,90 @@
+#pragma once
+
+#include "toolkit/types.h"
+
+#include <functional>
+#include <string>
+
+class QPainter;
+class QWidget;
+class TForm;
+
+using TNotifyEvent = std::function<void(TObject *Sender)>;
+
+// What a window design says of one component; each kind reads what it needs.
+struct ComponentProps {
+    std::string name;
+    TRect bounds;
+    std::string caption; // a label's caption, an edit box's text, a picture's resource path
+    TFont font;
+    TColor color = clDefault; // background of windowed controls
+    TAlignment alignment = taLeftJustify;
+    bool autoSize = false;
+    bool transparent = true;
+    bool visible = true;
+    bool center = false; // a picture centred in its control
+    int itemHeight = 0;
+    int tabOrder = -1;
+};
+
+// Everything placed on a form.
+class TControl : public TObject {
+public:
+    TControl(TForm *owner, const ComponentProps &props);
+
+    const std::string Name;
+    TForm *Owner() const { return owner_; }
+
+    int Left() const { return bounds_.Left; }
+    int Top() const { return bounds_.Top; }
+    int Width() const { return bounds_.Width; }
+    int Height() const { return bounds_.Height; }
+    const TRect &BoundsRect() const { return bounds_; }
+    virtual void SetBounds(const TRect &bounds);
+
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool visible);
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool enabled);
+
+protected:
+    TForm *owner_;
+    TRect bounds_;
+    bool visible_;
+    bool enabled_ = true;
+};
+
+// A control without a window of its own: its form draws it and hands it the
+// mouse events that fall on it.
+class TGraphicControl : public TControl {
+public:
+    TGraphicControl(TForm *owner, const ComponentProps &props);
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnMouseDown;
+    TNotifyEvent OnMouseMove;
+
+    virtual void Paint(QPainter &painter) = 0;
+    void Invalidate(); // repaint at the next paint pass
+    void Repaint();    // repaint now, handling no other event
+
+    void SetBounds(const TRect &bounds) override;
+    void SetVisible(bool visible) override;
+    void SetEnabled(bool enabled) override;
+};
+
+// A control that is a real child widget of its form; it lies above every
+// graphic control.
+class TWinControl : public TControl {
+public:
+    TWinControl(TForm *owner, const ComponentProps &props, QWidget *widget);
+
+    QWidget *Widget() const { return widget_; }
+    void SetBounds(const TRect &bounds) override;
+    void SetVisible(bool visible) override;
+    void SetEnabled(bool enabled) override;
+    void SetFocus();
+
+protected:
+    QWidget *widget_; // owned by the form's widget
+};
