@@ -135,7 +135,7 @@ void TLabel::Paint(QPainter &painter)
 
 TImage::TImage(TForm *owner, const ComponentProps &props)
     : TGraphicControl(owner, props)
-    , picture_(QString::fromStdString(props.caption))
+    , picture_(props.caption.empty() ? QImage() : QImage(QString::fromStdString(props.caption)))
     , center_(props.center)
 {
 }
