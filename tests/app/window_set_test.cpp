@@ -1,0 +1,81 @@
+#include "destination/folder_chooser.h"
+#include "destination/new_folder_dialog.h"
+#include "extract/progress_window.h"
+#include "launcher/credits_window.h"
+#include "launcher/main_window.h"
+#include "launcher/text_viewer.h"
+#include "tests/support/fixtures.h"
+#include "tests/support/test_registry.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+class WindowSetTest : public QObject {
+    Q_OBJECT
+
+    static TForm *formNumber(int n)
+    {
+        TForm *forms[] = {Form1, Form2, Form3, Form4, Form5, Form6};
+        return forms[n - 1];
+    }
+
+private slots:
+    void sixWindowsOfTheirSizesAndBorders_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<bool>("skinned");
+        QTest::newRow("main") << 1 << QSize(453, 272) << true;
+        QTest::newRow("folder chooser") << 2 << QSize(302, 352) << true;
+        QTest::newRow("new folder") << 3 << QSize(252, 122) << true;
+        QTest::newRow("progress") << 4 << QSize(252, 122) << true;
+        QTest::newRow("viewer") << 5 << QSize(652, 330) << false;
+        QTest::newRow("credits") << 6 << QSize(252, 122) << true;
+    }
+
+    void sixWindowsOfTheirSizesAndBorders()
+    {
+        QFETCH(int, number);
+        QFETCH(QSize, client);
+        QFETCH(bool, skinned);
+        ScratchFolder folder;
+        folder.write("install.ini", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
+        WindowSet windows;
+
+        TForm *form = formNumber(number);
+        QCOMPARE(Application->MainForm(), static_cast<TForm *>(Form1));
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY(!formNumber(n)->Visible());
+        QVERIFY(form->BorderStyle() == (skinned ? bsNone : bsToolWindow));
+        QCOMPARE(form->Handle()->size(), client);
+
+        showAndWait(form);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(form->Handle()->pos(),
+                 QPoint((screen.width() - client.width()) / 2, (screen.height() - client.height()) / 2));
+    }
+
+    void runShowsOnlyTheMainWindowAndEndsWithIt()
+    {
+        ScratchFolder folder;
+        folder.write("install.ini", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
+        WindowSet windows;
+        bool othersHidden = false;
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                othersHidden = Form1->Visible() && !Form2->Visible() && !Form3->Visible() && !Form4->Visible()
+                    && !Form5->Visible() && !Form6->Visible();
+                Form1->Close();
+            },
+            Qt::QueuedConnection);
+        Application->Run();
+        QVERIFY(othersHidden);
+        QVERIFY(Application->Terminated());
+    }
+};
+
+REGISTER_TEST(WindowSetTest)
+#include "window_set_test.moc"
