@@ -21,17 +21,9 @@ class CreditsTest : public QObject {
         return {600, 400};
     }
 
-    static void play(const QString &script)
+    static void steps(const QString &script)
     {
-        for (const QString &step : script.split(' ', Qt::SkipEmptyParts)) {
-            const QString action = step.section(':', 0, 0);
-            const QPoint pos = at(step.section(':', 1));
-            if (action == "move") moveTo(Form6, pos);
-            else if (action == "press") press(Form6, pos);
-            else if (action == "release") release(Form6, pos);
-            else if (action == "rpress") press(Form6, pos, Qt::RightButton);
-            else QFAIL(qPrintable("unknown step " + step));
-        }
+        play(Form6, script, at);
     }
 
 private slots:
@@ -70,7 +62,7 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(TColor, colour);
-        play(script);
+        steps(script);
         QCOMPARE(Form6->Label4->FontColor(), colour);
         QVERIFY(!Application->Terminated());
         QVERIFY(Form6->Visible());

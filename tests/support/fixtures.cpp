@@ -98,6 +98,23 @@ void doubleClick(TForm *form, QPoint pos)
     QTest::mouseDClick(windowOf(form), Qt::LeftButton, Qt::NoModifier, pos);
 }
 
+void play(TForm *form, const QString &script, const std::function<QPoint(const QString &)> &at)
+{
+    for (const QString &step : script.split(' ', Qt::SkipEmptyParts)) {
+        const QString action = step.section(':', 0, 0);
+        const QPoint pos = at(step.section(':', 1));
+        if (action == "move") moveTo(form, pos);
+        else if (action == "press") press(form, pos);
+        else if (action == "release") release(form, pos);
+        else if (action == "click") click(form, pos);
+        else if (action == "dclick") doubleClick(form, pos);
+        else if (action == "rpress") press(form, pos, Qt::RightButton);
+        else if (action == "rrelease") release(form, pos, Qt::RightButton);
+        else if (action == "mpress") press(form, pos, Qt::MiddleButton);
+        else qFatal("unknown step %s", qPrintable(step));
+    }
+}
+
 QImage grab(TForm *form)
 {
     return form->Handle()->grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -3,6 +3,8 @@
 #include "toolkit/application.h"
 
 #include <QPoint>
+#include <QString>
+#include <functional>
 #include <QTemporaryDir>
 #include <string>
 
@@ -47,6 +49,11 @@ void release(TForm *form, QPoint pos, Qt::MouseButton button = Qt::LeftButton);
 void click(TForm *form, QPoint pos);
 void click(const TControl *control);
 void doubleClick(TForm *form, QPoint pos);
+
+// Plays a script of pointer steps on a form, each "action:place": move,
+// press, release, click, dclick (left button), rpress, rrelease, mpress; `at`
+// names the places.
+void play(TForm *form, const QString &script, const std::function<QPoint(const QString &)> &at);
 
 // The window as drawn.
 QImage grab(TForm *form);

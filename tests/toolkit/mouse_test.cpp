@@ -25,20 +25,10 @@ class MouseTest : public QObject {
         return {400, 400};                       // "outside" the window
     }
 
-    // A script of steps: "move:P", "press:P", "release:P", "rpress:P",
-    // "rrelease:P", "dclick:P".
-    void play(const QString &script)
+
+    void steps(const QString &script)
     {
-        for (const QString &step : script.split(' ', Qt::SkipEmptyParts)) {
-            const auto [action, place] = std::pair(step.section(':', 0, 0), step.section(':', 1));
-            if (action == "move") moveTo(form, at(place));
-            else if (action == "press") press(form, at(place));
-            else if (action == "release") release(form, at(place));
-            else if (action == "rpress") press(form, at(place), Qt::RightButton);
-            else if (action == "rrelease") release(form, at(place), Qt::RightButton);
-            else if (action == "dclick") doubleClick(form, at(place));
-            else QFAIL(qPrintable("unknown step " + step));
-        }
+        play(form, script, [this](const QString &place) { return at(place); });
     }
 
 private slots:
@@ -97,7 +87,7 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(QStringList, expected);
-        play(script);
+        steps(script);
         QCOMPARE(form->log, expected);
     }
 
@@ -115,17 +105,17 @@ private slots:
             form->Label2->SetVisible(false);
         else
             form->Label2->SetEnabled(false);
-        play("move:both move:two press:two release:two");
+        steps("move:both move:two press:two release:two");
         QCOMPARE(form->log, (QStringList{"Label1.move", "Image1.move"}));
     }
 
     void disabledFormTakesNoInput()
     {
         form->SetEnabled(false);
-        play("move:one press:one release:one dclick:two");
+        steps("move:one press:one release:one dclick:two");
         QVERIFY(form->log.isEmpty());
         form->SetEnabled(true);
-        play("move:one press:one release:one");
+        steps("move:one press:one release:one");
         QCOMPARE(form->log, (QStringList{"Label1.move", "Label1.down", "Label1.click"}));
     }
 
@@ -144,7 +134,7 @@ private slots:
         const std::string previousTitle = Application->Title;
         Application->Title = title.toStdString();
         form->throwOnClick = true;
-        play("press:one release:one");
+        steps("press:one release:one");
         Application->Title = previousTitle;
 
         QCOMPARE(boxes.shown.size(), std::size_t(1));
@@ -154,7 +144,7 @@ private slots:
         QVERIFY(boxes.shown[0].buttons == TMsgButtons::Ok);
 
         form->throwOnClick = false;
-        play("press:two release:two");
+        steps("press:two release:two");
         QCOMPARE(form->log.last(), QString("Label2.click"));
     }
 
