@@ -1,5 +1,10 @@
 #include "extract/progress_window.h"
 
+#include "extract/rar_unit.h"
+#include "extract/run_messages.h"
+#include "launcher/main_window.h"
+#include "toolkit/application.h"
+
 TForm4 *Form4 = nullptr;
 
 namespace {
@@ -27,4 +32,64 @@ const FormDesign<TForm4> &TForm4::Design()
 
 void TForm4::Label2Click(TObject *)
 {
+    // The run happens once in the program's life: the link stays disabled.
+    Label2->SetEnabled(false);
+    Repaint();
+    RunExtraction(Form1->Label8->Caption());
+}
+
+void TForm4::ShowStatus(const std::string &text)
+{
+    Label1->SetCaption(text);
+    Label1->Repaint();
+}
+
+void TForm4::ShowArchiveComment(const char *commentBuffer)
+{
+    ShowStatus(std::string("Comentario:") + commentBuffer);
+}
+
+void TForm4::ReportOpenError(int code, const std::string &archivePath)
+{
+    ShowStatus(openErrorMessage(code, archivePath));
+}
+
+void TForm4::ReportEntryError(int code)
+{
+    ShowStatus(entryErrorMessage(code));
+}
+
+int OnVolumeChange(char *volumeName, int mode)
+{
+    // No exception may cross the library's frames.
+    try {
+        if (mode == RarUnit::VolumeAsk) {
+            const TModalResult answer = Application->MessageBox(
+                "Insert disk " + std::string(volumeName) + " and press [Enter] or [Q]", "Request",
+                TMsgIcon::Question, TMsgButtons::OkCancel);
+            return answer == mrCancel ? 0 : 1;
+        }
+        Form4->Label3->SetCaption("Unpacking > " + volumeFileName(volumeName));
+        return 1;
+    } catch (const std::exception &error) {
+        Application->ShowException(error);
+        return 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+int OnDataProcessed(unsigned char *, int size)
+{
+    try {
+        if (Form4->EntrySize == 0)
+            Form4->EntrySize = 1;
+        Form4->EntryPercent += double(size) / double(Form4->EntrySize) * 100;
+        Form4->ProgressBar1->SetPosition(barPosition(Form4->EntryPercent));
+        Application->ProcessMessages();
+    } catch (const std::exception &error) {
+        Application->ShowException(error);
+    } catch (...) {
+    }
+    return 1;
 }

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "tests/support/fixtures.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <map>
+#include <memory>
+
+// Files to pack: stored name -> content.
+using Contents = std::map<std::string, QByteArray>;
+
+QByteArray randomBytes(int size, unsigned seed);
+QByteArray textBytes(int size);
+QByteArray readBytes(const std::string &path);
+
+// Packs the contents with the real rar command into the release folder;
+// returns the archive's file name as rar wrote it (the first volume's for -v).
+std::string packArchive(const ScratchFolder &release, const std::string &name, const Contents &contents,
+                        const QStringList &rarOptions = {});
+// Runs rar with the given arguments in the release folder.
+void runRar(const ScratchFolder &release, const QStringList &arguments);
+// An archive with no entries: rar removes an emptied archive, so the entries
+// are cut out of a real one, leaving its main and end headers.
+void stripEntries(const std::string &archivePath);
+
+// A release folder with install.ini naming the archive, the window set
+// created there, and a destination folder that becomes the current directory
+// as the folder chooser would make it.
+class ExtractionFixture {
+public:
+    ExtractionFixture();
+    ~ExtractionFixture();
+
+    ScratchFolder release;
+    std::string destination; // release/dest
+    std::unique_ptr<WindowSet> windows;
+
+    void createWindows(const std::string &archiveName);
+    // Shows the progress window as the chooser's "ok" does and clicks "extract".
+    void extract();
+    // Every text the status line was drawn with, in order.
+    QStringList statuses;
+    std::string destinationFile(const std::string &name) const { return destination + "/" + name; }
+
+private:
+    std::unique_ptr<QObject> statusSpy_;
+};
