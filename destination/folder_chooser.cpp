@@ -55,4 +55,5 @@ void TForm2::Label3Click(TObject *)
 
 void TForm2::DriveComboBox1Change(TObject *)
 {
+    DirectoryListBox1->SetDrive(DriveComboBox1->Drive());
 }

@@ -3,6 +3,9 @@
 #include "destination/folder_chooser.h"
 #include "launcher/main_window.h"
 
+#include <algorithm>
+#include <sys/stat.h>
+
 TForm3 *Form3 = nullptr;
 
 namespace {
@@ -34,8 +37,27 @@ void TForm3::FormCreate(TObject *)
     Edit1->SetText(Form1->Label7->Caption());
 }
 
+std::string RightChars(const std::string &s, int n)
+{
+    const std::size_t count = std::size_t(std::clamp(n, 0, int(s.size())));
+    return s.substr(s.size() - count);
+}
+
+std::string newFolderPath(const std::string &folder, const std::string &name)
+{
+    return RightChars(folder, 1) == "/" ? folder + name : folder + "/" + name;
+}
+
 void TForm3::Label2Click(TObject *)
 {
+    const std::string path = newFolderPath(Form2->DirectoryListBox1->Directory(), Edit1->Text());
+    // Linux takes "*" and "?" in names, but they stand for patterns here, and
+    // the folder list would never open such a folder: make none.
+    if (Edit1->Text().find_first_of("*?") == std::string::npos)
+        ::mkdir(path.c_str(), 0777); // an existing folder is fine; the list reports the rest
+    Form2->DirectoryListBox1->SetDirectory(path);
+    Hide();
+    Form2->SetVisible(true);
 }
 
 void TForm3::Label3Click(TObject *)

@@ -22,3 +22,10 @@ public:
 };
 
 extern TForm3 *Form3;
+
+// The last n characters of s; n is kept within 0 and the length of s.
+std::string RightChars(const std::string &s, int n);
+
+// The new folder's path inside the chooser's folder: one "/" between them,
+// none added after the root.
+std::string newFolderPath(const std::string &folder, const std::string &name);
