@@ -32,6 +32,10 @@ using enum TModalResult;
 enum class TMsgIcon { Stop, Warning, Information, Question };
 enum class TMsgButtons { Ok, OkCancel };
 
+// Which code page a font shows single-byte text in: the Windows one, or the
+// DOS one of the terminal font.
+enum class TFontCharset { Ansi, Oem };
+
 // A font as a window design states it: face name, character height in pixels
 // (the em height, internal leading excluded), weight and colour.
 struct TFont {
@@ -39,6 +43,7 @@ struct TFont {
     int Height = 11;
     bool Bold = false;
     TColor Color = clWindowText;
+    TFontCharset Charset = TFontCharset::Ansi;
 };
 
 struct TRect {

@@ -1,10 +1,14 @@
 #include "toolkit/windowed.h"
 
+#include "toolkit/code_page_437.h"
 #include "toolkit/form.h"
 #include "toolkit/text.h"
 
 #include <QLineEdit>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QProgressBar>
 #include <algorithm>
 
@@ -29,12 +33,19 @@ void TEdit::SetText(const std::string &text)
 TMemo::TMemo(TForm *owner, const ComponentProps &props)
     : TWinControl(owner, props, new QPlainTextEdit(owner->Handle()))
     , editor_(static_cast<QPlainTextEdit *>(widget_))
+    , charset_(props.font.Charset)
 {
     editor_->setFont(toQFont(props.font));
     editor_->setReadOnly(true);
+    editor_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor_->setTabStopDistance(8 * QFontMetricsF(editor_->font()).horizontalAdvance(u' '));
+    QPalette palette = editor_->palette();
+    const QColor text(redOf(props.font.Color), greenOf(props.font.Color), blueOf(props.font.Color));
+    palette.setColor(QPalette::Text, text);
+    editor_->setPalette(palette);
 }
 
 void TMemo::Clear()
@@ -42,14 +53,44 @@ void TMemo::Clear()
     editor_->clear();
 }
 
-void TMemo::Add(const std::string &line)
+void TMemo::appendLine(QString &text, const std::string &line) const
 {
-    editor_->appendPlainText(toDisplay(line));
+    const std::string_view shown(line.c_str()); // up to a zero byte
+    if (shown.size() < line.size() && shown.empty())
+        return;
+    text += charset_ == TFontCharset::Oem ? fromCodePage437(shown) : toDisplay(std::string(shown));
+    text += u'\n';
 }
 
-std::string TMemo::Text() const
+void TMemo::appendText(const QString &text)
 {
-    return fromDisplay(editor_->toPlainText());
+    if (editor_->document()->isEmpty()) {
+        editor_->setPlainText(text); // one step, far quicker than inserting
+        return;
+    }
+    QTextCursor end(editor_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+}
+
+void TMemo::Add(const std::string &line)
+{
+    QString text;
+    appendLine(text, line);
+    appendText(text);
+}
+
+void TMemo::AddLines(const std::vector<std::string> &lines)
+{
+    QString text;
+    for (const std::string &line : lines)
+        appendLine(text, line);
+    appendText(text);
+}
+
+QString TMemo::DisplayedText() const
+{
+    return editor_->toPlainText();
 }
 
 TProgressBar::TProgressBar(TForm *owner, const ComponentProps &props)

@@ -3,6 +3,9 @@
 #include "toolkit/control.h"
 
 #include <string>
+#include <vector>
+
+class QString;
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -20,18 +23,26 @@ private:
     QLineEdit *edit_;
 };
 
-// A read-only multi-line text box holding lines of single-byte text.
+// A read-only multi-line text box holding lines of single-byte text, shown
+// in its font's code page. A line is cut at a zero byte, and a line that
+// starts with one adds nothing, as with text handed over as C strings.
 class TMemo : public TWinControl {
 public:
     TMemo(TForm *owner, const ComponentProps &props);
 
     void Clear();
-    void Add(const std::string &line); // appends a line at the end
-    std::string Text() const;          // the displayed text, lines joined by line feeds
+    void Add(const std::string &line); // appends the line and a line break
+    // The same as adding each line in turn, in one step.
+    void AddLines(const std::vector<std::string> &lines);
+    QString DisplayedText() const;
     QPlainTextEdit *Editor() const { return editor_; }
 
 private:
+    void appendText(const QString &text);
+    void appendLine(QString &text, const std::string &line) const;
+
     QPlainTextEdit *editor_;
+    TFontCharset charset_;
 };
 
 // A bar in the range 0 to 100; a position outside shows as the nearer end.
