@@ -35,11 +35,16 @@ QChar charOfCodePage437(unsigned char byte)
     return QChar(Table[byte]);
 }
 
+QChar *decodeCodePage437(std::string_view bytes, QChar *out)
+{
+    for (const char byte : bytes)
+        *out++ = QChar(Table[static_cast<unsigned char>(byte)]);
+    return out;
+}
+
 QString fromCodePage437(std::string_view bytes)
 {
     QString text(qsizetype(bytes.size()), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes)
-        *out++ = QChar(Table[static_cast<unsigned char>(byte)]);
+    decodeCodePage437(bytes, text.data());
     return text;
 }

@@ -10,3 +10,5 @@
 // expand.
 QChar charOfCodePage437(unsigned char byte);
 QString fromCodePage437(std::string_view bytes);
+// Writes the characters of the bytes at `out`; returns the end.
+QChar *decodeCodePage437(std::string_view bytes, QChar *out);

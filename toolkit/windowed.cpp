@@ -53,13 +53,19 @@ void TMemo::Clear()
     editor_->clear();
 }
 
-void TMemo::appendLine(QString &text, const std::string &line) const
+QChar *TMemo::appendLine(QChar *out, const std::string &line) const
 {
     const std::string_view shown(line.c_str()); // up to a zero byte
     if (shown.size() < line.size() && shown.empty())
-        return;
-    text += charset_ == TFontCharset::Oem ? fromCodePage437(shown) : toDisplay(std::string(shown));
-    text += u'\n';
+        return out;
+    if (charset_ == TFontCharset::Oem) {
+        out = decodeCodePage437(shown, out);
+    } else {
+        const QString decoded = toDisplay(std::string(shown)); // never longer than its bytes
+        out = std::copy(decoded.cbegin(), decoded.cend(), out);
+    }
+    *out++ = u'\n';
+    return out;
 }
 
 void TMemo::appendText(const QString &text)
@@ -75,16 +81,20 @@ void TMemo::appendText(const QString &text)
 
 void TMemo::Add(const std::string &line)
 {
-    QString text;
-    appendLine(text, line);
-    appendText(text);
+    AddLines({line});
 }
 
 void TMemo::AddLines(const std::vector<std::string> &lines)
 {
-    QString text;
+    // One buffer for the whole text: a character per byte at the most.
+    std::size_t size = 0;
     for (const std::string &line : lines)
-        appendLine(text, line);
+        size += line.size() + 1;
+    QString text(qsizetype(size), Qt::Uninitialized);
+    QChar *end = text.data();
+    for (const std::string &line : lines)
+        end = appendLine(end, line);
+    text.truncate(end - text.data());
     appendText(text);
 }
 

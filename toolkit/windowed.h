@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class QChar;
 class QString;
 
 class QLineEdit;
@@ -39,7 +40,7 @@ public:
 
 private:
     void appendText(const QString &text);
-    void appendLine(QString &text, const std::string &line) const;
+    QChar *appendLine(QChar *out, const std::string &line) const;
 
     QPlainTextEdit *editor_;
     TFontCharset charset_;
