@@ -96,7 +96,9 @@ done
 
 sleep 1 # let it paint
 shot="$screens/main.png"
-xwd -root -silent -display "$display" | convert xwd:- "png:$shot" || fail "screenshot failed"
+# ImageMagick's import reads what the screen shows; xwd -root misses the
+# contents of small windows lying wholly over another one.
+import -display "$display" -window root "png:$shot" || fail "screenshot failed"
 echo "screenshot: $shot"
 
 # Also a copy cropped to the window, when its geometry is readable.
