@@ -69,6 +69,7 @@ int main(int argc, char *argv[])
 
     std::printf("%8s %12s %12s %8s\n", "size", "viewer (s)", "floor (s)", "ratio");
     double firstPerMiB = 0;
+    double firstFloorPerMiB = 0;
     for (const int mebibytes : {1, 10, 50}) {
         const QByteArray nfo = makeNfo(qint64(mebibytes) << 20);
         QFile out("release.nfo");
@@ -105,10 +106,13 @@ int main(int argc, char *argv[])
         DestroyWindowSet();
 
         const double perMiB = viewer / mebibytes;
-        if (firstPerMiB == 0)
+        const double floorPerMiB = floor / mebibytes;
+        if (firstPerMiB == 0) {
             firstPerMiB = perMiB;
-        std::printf("%5d MiB %12.3f %12.3f %8.2f   (%.3f s per MiB, x%.2f of the 1 MiB rate)\n", mebibytes,
-                    viewer, floor, viewer / floor, perMiB, perMiB / firstPerMiB);
+            firstFloorPerMiB = floorPerMiB;
+        }
+        std::printf("%5d MiB %12.3f %12.3f %8.2f   (per MiB: viewer x%.2f, floor x%.2f of their 1 MiB rate)\n",
+                    mebibytes, viewer, floor, viewer / floor, perMiB / firstPerMiB, floorPerMiB / firstFloorPerMiB);
     }
     return 0;
 }
