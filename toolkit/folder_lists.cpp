@@ -270,11 +270,6 @@ int TDirectoryListBox::SelectedLine() const
     return list_->currentRow();
 }
 
-void TDirectoryListBox::SelectLine(int line)
-{
-    list_->setCurrentRow(line);
-}
-
 TDriveComboBox::TDriveComboBox(TForm *owner, const ComponentProps &props)
     : TWinControl(owner, props, new DriveComboWidget(owner->Handle(), this))
     , combo_(static_cast<QComboBox *>(widget_))

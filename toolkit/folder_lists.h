@@ -31,7 +31,6 @@ public:
     // What the lines show, for a look from outside: the paths in order.
     std::vector<std::string> LinePaths() const;
     int SelectedLine() const;
-    void SelectLine(int line);
 
 private:
     void rebuildLines();

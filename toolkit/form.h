@@ -55,7 +55,6 @@ public:
     void PaintControls(QPainter &painter, const class QRect &area);
 
     TGraphicControl *ControlAt(const QPoint &pos) const;
-    TGraphicControl *CapturedControl() const { return capture_; }
 
     // Used by buildForm() while the form's design is loaded.
     void setDesign(const std::string &caption, int clientWidth, int clientHeight, TColor color,
