@@ -4,6 +4,7 @@
 #include <QStorageInfo>
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <string_view>
 
 namespace {
