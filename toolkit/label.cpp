@@ -103,10 +103,11 @@ void TLabel::Paint(QPainter &painter)
     const QFontMetrics metrics(font);
     painter.setFont(font);
 
+    const std::vector<DrawnLine> lines = drawnLines(toDisplay(caption_));
     auto drawAt = [&](int dx, int dy, const QColor &colour) {
         painter.setPen(colour);
         int top = dy;
-        for (const DrawnLine &line : drawnLines(toDisplay(caption_))) {
+        for (const DrawnLine &line : lines) {
             const int width = metrics.horizontalAdvance(line.text);
             int x = dx;
             if (alignment_ == taCenter)
