@@ -345,6 +345,26 @@ private slots:
     }
 };
 
+// Without a settings file the main window's hidden label keeps its design
+// caption, and that is the name the dialog offers.
+class NewFolderNameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void withoutSettingsTheNameIsTheLabelsCaption()
+    {
+        ScratchFolder release;
+        WindowSet windows;
+        showAndWait(Form1);
+        click(Form1->Label4); // "Install"
+        showAndWait(Form2);
+        click(Form2->Label3); // "makedir"
+        QVERIFY(Form3->Visible());
+        QCOMPARE(Form3->Edit1->Text(), std::string("Label7"));
+    }
+};
+
 REGISTER_TEST(ChooserTest)
 REGISTER_TEST(NewFolderPathTest)
+REGISTER_TEST(NewFolderNameTest)
 #include "chooser_test.moc"
