@@ -1,6 +1,7 @@
 #include "toolkit/volumes.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
 #include <array>
@@ -49,7 +50,9 @@ std::vector<MountRecord> systemVolumes()
 {
     std::vector<MountRecord> volumes;
     for (const QStorageInfo &storage : QStorageInfo::mountedVolumes()) {
-        if (!storage.isValid() || !storage.isReady())
+        // Containers bind-mount single files (/etc/hosts and the like): only a
+        // folder can be opened as a volume.
+        if (!storage.isValid() || !storage.isReady() || !QFileInfo(storage.rootPath()).isDir())
             continue;
         MountRecord volume{storage.rootPath().toStdString(), storage.fileSystemType().toStdString(),
                            storage.device().toStdString(), storage.name().toStdString(), false};
