@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QTest>
 #include <QWindow>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 
@@ -199,6 +201,7 @@ private slots:
         QTest::newRow("empty name") << "" << "" << false;
         QTest::newRow("an existing file's name") << "notes.txt" << "" << false;
         QTest::newRow("a pattern") << "a*b" << "" << false;
+        QTest::newRow("a one-letter pattern") << "a?" << "" << false;
         QTest::newRow("blanks kept") << " spaced " << " spaced " << true;
     }
 
@@ -232,6 +235,28 @@ private slots:
         click(Form3->Label3); // "cancel"
         QVERIFY(Form2->Visible());
         QCOMPARE(shownFolder(), start);
+    }
+
+    void makedirOnAReadOnlyVolumeIsReported()
+    {
+        release->makeFolder("disc");
+        const std::string disc = release->file("disc");
+        if (::mount("tmpfs", disc.c_str(), "tmpfs", MS_RDONLY, nullptr) != 0)
+            QSKIP("mounting is not allowed here");
+        // Taken off even when a check fails, so the scratch folder can go.
+        const std::unique_ptr<const char, void (*)(const char *)> unmount(disc.c_str(), [](const char *at) {
+            (void)::umount2(at, MNT_DETACH);
+        });
+        makeFolderNamed("disc"); // opens the mounted volume
+        QCOMPARE(shownFolder(), QString::fromStdString(disc));
+        makeFolderNamed("Game");
+        QCOMPARE(windows->boxes.shown.size(), std::size_t(1));
+        QCOMPARE(windows->boxes.shown[0].text, std::string("File not found."));
+        QVERIFY(Form3->Visible());
+        QCOMPARE(Form3->Edit1->Text(), std::string("Game"));
+        QCOMPARE(currentFolder(), QString::fromStdString(disc));
+        click(Form3->Label3); // "cancel"
+        QCOMPARE(shownFolder(), QString::fromStdString(disc));
     }
 
     void twoOksInARowNest()
