@@ -3,30 +3,30 @@
 # same archive of about 1 GiB (half text, half random data) in 100 MiB
 # volumes, alternating, five runs each. Prints the median wall times, their
 # ratio and the installer's peak memory.
-#   bench/extract/run.sh [WORKDIR]   (default build/bench-extract; needs ~3 GiB)
+#   bench/extract/run.sh [PARENT]   (a temporary folder in PARENT, default
+#   build-extract; needs ~3 GiB there and is removed at the end)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
-work=${1:-$root/build/bench-extract}
+build=$root/build-extract
 runs=5
 
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target bench_extract >/dev/null
+cmake -S . -B "$build" -G Ninja >/dev/null
+cmake --build "$build" --target bench_extract >/dev/null
+work=$(mktemp -d "${1:-$build}/bench-extract.XXXXXX")
+trap 'rm -rf "$work"' EXIT
 
 release="$work/release"
-if [ ! -f "$release/install.ini" ]; then
-  rm -rf "$work"
-  mkdir -p "$work/content" "$release"
-  for i in $(seq 1 8); do
-    head -c 64M /dev/urandom >"$work/content/random$i.bin"
-    (set +o pipefail; yes "line $i of a compressible text file for the extraction benchmark" | head -c 64M) \
-      >"$work/content/text$i.txt"
-  done
-  (cd "$work/content" && rar a -idq -m1 -v100m "$release/bench.rar" .)
-  rm -rf "$work/content"
-  first=$(cd "$release" && ls bench.part*.rar | sort | head -n 1)
-  printf 'Bench\r\nBench\r\nb.nfo\r\nb.diz\r\nBench\r\n%s\r\n' "$first" >"$release/install.ini"
-fi
+mkdir -p "$work/content" "$release"
+for i in $(seq 1 8); do
+  head -c 64M /dev/urandom >"$work/content/random$i.bin"
+  (set +o pipefail; yes "line $i of a compressible text file for the extraction benchmark" | head -c 64M) \
+    >"$work/content/text$i.txt"
+done
+(cd "$work/content" && rar a -idq -m1 -v100m "$release/bench.rar" .)
+rm -rf "$work/content"
+first=$(cd "$release" && ls bench.part*.rar | sort | head -n 1)
+printf 'Bench\r\nBench\r\nb.nfo\r\nb.diz\r\nBench\r\n%s\r\n' "$first" >"$release/install.ini"
 echo "archive: $(du -sh "$release" | cut -f1) in $(ls "$release"/bench.part*.rar | wc -l) volumes"
 
 now() { date +%s.%N; }
@@ -39,7 +39,7 @@ peak_kib=0
 for i in $(seq "$runs"); do
   rm -rf "$work/dest" && mkdir -p "$work/dest" && sync
   start=$(now)
-  read -r _ rss status < <("$root/build/bench/extract/bench_extract" "$release" "$work/dest")
+  read -r _ rss status < <("$build/bench/extract/bench_extract" "$release" "$work/dest")
   end=$(now)
   [ "$status" = done ] || { echo "installer run failed: $status" >&2; exit 1; }
   installer_times+=("$(elapsed "$start" "$end")")
