@@ -4,7 +4,10 @@
 #include "tests/support/test_registry.h"
 #include "toolkit/code_page_437.h"
 
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
@@ -114,6 +117,37 @@ private slots:
         QVERIFY2(longestRun >= 3 * lineHeight, qPrintable(QString("longest stroke %1 px").arg(longestRun)));
         // The dark red background.
         QCOMPARE(screen.pixel(screen.width() - 5, screen.height() - 5) & 0xFFFFFF, qRgb(150, 24, 14) & 0xFFFFFFu);
+    }
+
+    void theTerminalFaceIsTheTwelvePixelBitmap()
+    {
+        // Terminus ships only fixed strikes; any other size would be
+        // substituted by a scalable face and break the character cells.
+        startWith("info.nfo", "x\r\n");
+        click(Form1->Label5);
+        const QFont font = Form5->Memo1->Editor()->font();
+        const QFontInfo shown(font);
+        QCOMPARE(shown.family(), QString("Terminus"));
+        QCOMPARE(shown.pixelSize(), 12);
+        const QFontMetrics cells(font);
+        QCOMPARE(cells.horizontalAdvance(QChar(u'M')), 6);
+        QCOMPARE(cells.horizontalAdvance(QChar(u'\u2550')), 6);
+        QCOMPARE(cells.height(), 12);
+    }
+
+    void theViewerIsCentredOnceThenStaysWhereLeft()
+    {
+        startWith("info.nfo", "INFO\r\n");
+        click(Form1->Label5);
+        // Centred by its client size, as the frame is not known before it shows.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(Form5->Handle()->pos(),
+                 screen.topLeft() + QPoint((screen.width() - 652) / 2, (screen.height() - 330) / 2));
+        Form5->Handle()->move(40, 50);
+        Form5->Hide();
+        click(Form1->Label6);
+        QVERIFY(Form5->Visible());
+        QCOMPARE(Form5->Handle()->pos(), QPoint(40, 50));
     }
 
     void theOtherLinkReplacesTextAndCaptionInPlace()
