@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QScreen>
 #include <QSet>
 #include <QTest>
@@ -95,6 +96,9 @@ private slots:
         QCOMPARE(first.layout()->lineCount(), 1);
         QVERIFY(Form5->Memo1->Editor()->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff);
         QVERIFY(Form5->Memo1->Editor()->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
+        // Readers start at the top left of the file, not at its end.
+        QCOMPARE(Form5->Memo1->Editor()->textCursor().position(), 0);
+        QCOMPARE(Form5->Memo1->Editor()->horizontalScrollBar()->value(), 0);
     }
 
     void boxDrawingLinesJoinUp()
