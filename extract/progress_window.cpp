@@ -2,8 +2,12 @@
 
 #include "extract/rar_unit.h"
 #include "extract/run_messages.h"
+#include "extract/volume_search.h"
 #include "launcher/main_window.h"
 #include "toolkit/application.h"
+
+#include <cstring>
+#include <optional>
 
 TForm4 *Form4 = nullptr;
 
@@ -59,15 +63,41 @@ void TForm4::ReportEntryError(int code)
     ShowStatus(entryErrorMessage(code));
 }
 
+namespace {
+
+// Looks for the missing volume on every mounted medium before asking for it,
+// and again after each OK; a volume found is handed back to the library in
+// its name buffer. 1 lets the library open it, 0 stops the run.
+int askForVolume(char *volumeName)
+{
+    const std::string asked = volumeName;
+    // Taken while the medium of the volume before is still mounted: once the
+    // user swaps discs its mount point is gone.
+    const std::string inside = pathInsideMedium(asked, offeredVolumes());
+    for (bool prompted = false;; prompted = true) {
+        const std::optional<std::string> found = findVolumeFile(inside, offeredVolumes());
+        // The library asks only after failing to open the name it asks for:
+        // handing that name straight back would have it asking for ever.
+        if (found && (prompted || *found != asked)) {
+            std::memcpy(volumeName, found->c_str(), found->size() + 1);
+            return 1;
+        }
+        const TModalResult answer =
+            Application->MessageBox("Insert disk " + asked + " and press [Enter] or [Q]", "Request",
+                                    TMsgIcon::Question, TMsgButtons::OkCancel);
+        if (answer == mrCancel)
+            return 0;
+    }
+}
+
+} // namespace
+
 int OnVolumeChange(char *volumeName, int mode)
 {
     // No exception may cross the library's frames.
     try {
         if (mode == RarUnit::VolumeAsk) {
-            const TModalResult answer = Application->MessageBox(
-                "Insert disk " + std::string(volumeName) + " and press [Enter] or [Q]", "Request",
-                TMsgIcon::Question, TMsgButtons::OkCancel);
-            return answer == mrCancel ? 0 : 1;
+            return askForVolume(volumeName);
         }
         Form4->Label3->SetCaption("Unpacking > " + volumeFileName(volumeName));
         return 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -30,6 +31,11 @@ inline constexpr int BadPassword = 24;
 
 inline constexpr int VolumeAsk = 0;    // the next volume is missing
 inline constexpr int VolumeNotify = 1; // the next volume was opened
+
+// Room in the volume callback's name buffer for a name handed back, its
+// terminating zero included. The library's manual allows up to 1024
+// characters; this release reads the name back from a 2048-byte buffer.
+inline constexpr std::size_t VolumeNameCapacity = 1024;
 
 inline constexpr unsigned CommentComplete = 1;
 
