@@ -2,23 +2,23 @@
 # Runs a command on a desktop that has none of the release's dependencies:
 # inside a private mount namespace, hides every system copy of a library the
 # release carries, every Qt 6 library, Qt's plugins and the Liberation and
-# Terminus font files, by mounting /dev/null or an empty folder over them.
+# Terminus font files, by mounting /dev/null or an empty file system over them.
 # Only the command sees this; nothing outside the namespace changes.
 #   unshare -m --propagation private bash hide_dependencies.sh RELEASE COMMAND...
 set -euo pipefail
 release=$1
 shift
 
-empty=$(mktemp -d "${TMPDIR:-/tmp}/hidden.XXXXXX")
 hide_file() {
   mount --bind /dev/null "$1"
 }
 hide_folder() {
-  mount --bind "$empty" "$1"
+  mount -t tmpfs -o size=4k,mode=755 hidden "$1"
 }
 
-# The fonts first, while fc-list still runs: their folders, so that fontconfig finds them empty (its cache of
-# a folder is not trusted once the folder's time has changed).
+# The fonts first, while fc-list still runs: their folders, so that
+# fontconfig finds them empty (its cache of a folder is not trusted once the
+# folder's time has changed).
 if command -v fc-list >/dev/null; then
   fc-list --format '%{file}\n' | grep -Ei 'liberation|terminus|/ter-' | xargs -r -n1 dirname | sort -u |
     while read -r folder; do hide_folder "$folder"; done
