@@ -12,9 +12,10 @@ root=$(pwd)
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build
 ./scripts/make_demo.sh build/demo >/dev/null
+./scripts/make_release.sh build/demo >/dev/null
 
-installer="$root/build/installer"
 demo="$root/build/demo"
+installer="$demo/installer"
 cd "$demo"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then

@@ -1,6 +1,8 @@
 #include "app/character_types.h"
+#include "app/display_platform.h"
 #include "app/window_set.h"
 #include "toolkit/application.h"
+#include "toolkit/bundled_fonts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,9 +11,11 @@ int main(int argc, char *argv[])
 {
     // The program takes no command line; Qt is given only the program name.
     int qtArgc = 1;
+    preferX11Platform();
     QApplication qtApplication(qtArgc, argv);
     (void)argc;
     useUtf8CharacterTypes();
+    registerBundledFonts();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
 
     TApplication application;

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(libunrar-dev unrar rar qt6-base-dev libgl-dev xvfb xdotool x11-apps
-          imagemagick fonts-liberation fonts-terminus-otb cmake ninja-build g++)
+          imagemagick fonts-liberation fonts-terminus-otb cmake ninja-build g++
+          libfreetype-dev patchelf openbox zstd)
 
 missing=()
 for p in "${packages[@]}"; do

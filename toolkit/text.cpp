@@ -1,5 +1,6 @@
 #include "toolkit/text.h"
 
+#include "toolkit/bundled_fonts.h"
 #include "toolkit/types.h"
 
 #include <QFont>
@@ -43,7 +44,7 @@ QFont toQFont(const TFont &font)
     if (family == u"Arial" || family == u"MS Sans Serif")
         family = QStringLiteral("Liberation Sans");
     else if (family == u"Terminal")
-        family = QStringLiteral("Terminus");
+        family = DosTerminalFamily;
     QFont qfont(family);
     qfont.setPixelSize(font.Height);
     qfont.setBold(font.Bold);

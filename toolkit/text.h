@@ -16,5 +16,5 @@ std::string fromDisplay(const QString &text);
 
 // Maps a design's font faces to faces that Debian ships: Arial to its
 // metric-compatible Liberation Sans, MS Sans Serif to a close sans face and
-// the DOS Terminal face to Terminus.
+// the DOS Terminal face to the 8 x 12 face the program carries.
 QFont toQFont(const TFont &font);

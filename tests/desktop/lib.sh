@@ -91,11 +91,14 @@ desktop_start_window_manager() {
   desktop_fail "openbox did not start"
 }
 
-# A release folder holding the demo release and the program, as a release
-# maker would lay it out.
+# A release folder made by the real release command from the demo release's
+# files: the program with everything it carries, and the files beside it.
 desktop_make_release() { # DIR
-  "$DESKTOP_ROOT/scripts/make_demo.sh" "$1" >/dev/null
-  cp "$DESKTOP_BUILD/installer" "$1/installer"
+  local files="$DESKTOP_WORK/release-files"
+  rm -rf "$files"
+  "$DESKTOP_ROOT/scripts/make_demo.sh" "$files" >/dev/null
+  INSTALLER_BUILD=$DESKTOP_BUILD "$DESKTOP_ROOT/scripts/make_release.sh" "$1" \
+    "$files"/install.ini "$files"/*.rar "$files"/*.nfo "$files"/file_id.diz >/dev/null
 }
 
 # Starts the installer from inside DIR, as a user would; its output goes to

@@ -2,6 +2,7 @@
 #include "launcher/text_viewer.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/test_registry.h"
+#include "toolkit/bundled_fonts.h"
 #include "toolkit/code_page_437.h"
 
 #include <QFontInfo>
@@ -123,19 +124,19 @@ private slots:
         QCOMPARE(screen.pixel(screen.width() - 5, screen.height() - 5) & 0xFFFFFF, qRgb(150, 24, 14) & 0xFFFFFFu);
     }
 
-    void theTerminalFaceIsTheTwelvePixelBitmap()
+    void theTerminalFaceIsTheEightByTwelveBitmap()
     {
-        // Terminus ships only fixed strikes; any other size would be
-        // substituted by a scalable face and break the character cells.
+        // The DOS raster face's 8 x 12 cell that NFO art is drawn for: a
+        // substitute face would move every column of the art.
         startWith("info.nfo", "x\r\n");
         click(Form1->Label5);
         const QFont font = Form5->Memo1->Editor()->font();
         const QFontInfo shown(font);
-        QCOMPARE(shown.family(), QString("Terminus"));
+        QCOMPARE(shown.family(), DosTerminalFamily);
         QCOMPARE(shown.pixelSize(), 12);
         const QFontMetrics cells(font);
-        QCOMPARE(cells.horizontalAdvance(QChar(u'M')), 6);
-        QCOMPARE(cells.horizontalAdvance(QChar(u'\u2550')), 6);
+        QCOMPARE(cells.horizontalAdvance(QChar(u'M')), 8);
+        QCOMPARE(cells.horizontalAdvance(QChar(u'\u2550')), 8);
         QCOMPARE(cells.height(), 12);
     }
 

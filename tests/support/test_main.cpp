@@ -1,5 +1,6 @@
 #include "tests/support/test_registry.h"
 #include "toolkit/application.h"
+#include "toolkit/bundled_fonts.h"
 
 #include <QApplication>
 #include <QTest>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication qtApplication(argc, argv);
     std::setlocale(LC_CTYPE, "C.UTF-8");
+    registerBundledFonts();
     TApplication application;
     application.Title = "Installer";
     // "Class" or "Class::function" as the first argument runs that class
