@@ -70,6 +70,7 @@ int OnVolumeChange(char *volumeName, int mode)
             return answer == mrCancel ? 0 : 1;
         }
         Form4->Label3->SetCaption("Unpacking > " + volumeFileName(volumeName));
+        Form4->OpenedVolume = volumeName;
         return 1;
     } catch (const std::exception &error) {
         Application->ShowException(error);
