@@ -151,7 +151,11 @@ ArchiveEnd walkRar4(Volume &volume, Offset at)
 ArchiveEnd archiveEndOf(const std::string &volumePath)
 {
     Volume volume(volumePath);
-    const std::string start = volume.bytesAt(0, SignatureSearchBytes);
+    // rar writes the signature first; only a self-extracting stub moves it.
+    const std::size_t searched = volume.bytesAt(0, Rar5Signature.size()).starts_with(SignatureStart)
+                                     ? Rar5Signature.size()
+                                     : SignatureSearchBytes;
+    const std::string start = volume.bytesAt(0, searched);
     for (auto at = start.find(SignatureStart); at != std::string::npos; at = start.find(SignatureStart, at + 1)) {
         const std::string_view signature = std::string_view(start).substr(at);
         if (signature.starts_with(Rar5Signature))
