@@ -115,6 +115,20 @@ ArchiveEnd walkRar5(Volume &volume, Offset at)
     }
 }
 
+// The data after a RAR 4 header; none when the header is too short for the
+// size fields that its type and flags call for.
+std::optional<Offset> rar4DataSize(std::string_view head, std::uint8_t type, unsigned flags, Offset headerSize)
+{
+    const bool holdsFile = type == Rar4FileHeader || type == Rar4ServiceHeader;
+    if (!holdsFile && !(flags & Rar4LongBlock))
+        return Offset(0);
+    const bool large = holdsFile && (flags & Rar4LargeFile);
+    if (headerSize < (large ? Rar4HeadBytes : Rar4AddSizeEnd))
+        return std::nullopt;
+    const Offset low = readLittleEndian(head, Rar4ShortHead, 4);
+    return large ? readLittleEndian(head, Rar4HighPackSizeAt, 4) << 32 | low : low;
+}
+
 ArchiveEnd walkRar4(Volume &volume, Offset at)
 {
     while (at != volume.size()) {
@@ -130,17 +144,10 @@ ArchiveEnd walkRar4(Volume &volume, Offset at)
             return ArchiveEnd::LeftToLibrary;
         if (type == Rar4EndOfArchive)
             return ArchiveEnd::Complete;
-        const bool holdsFile = type == Rar4FileHeader || type == Rar4ServiceHeader;
-        const bool large = holdsFile && (flags & Rar4LargeFile);
-        const std::size_t sizeFieldsEnd = large ? Rar4HeadBytes : holdsFile || (flags & Rar4LongBlock) ? Rar4AddSizeEnd : 0;
-        if (headerSize < sizeFieldsEnd)
+        const auto dataSize = rar4DataSize(head, type, flags, headerSize);
+        if (!dataSize || volume.bytesAfter(at + headerSize) < *dataSize)
             return ArchiveEnd::Cut;
-        Offset dataSize = sizeFieldsEnd ? readLittleEndian(head, Rar4ShortHead, 4) : 0;
-        if (large)
-            dataSize |= readLittleEndian(head, Rar4HighPackSizeAt, 4) << 32;
-        if (volume.bytesAfter(at + headerSize) < dataSize)
-            return ArchiveEnd::Cut;
-        at += headerSize + dataSize;
+        at += headerSize + *dataSize;
     }
     // RAR 1.5 to 4 could end without the end block.
     return ArchiveEnd::Complete;
