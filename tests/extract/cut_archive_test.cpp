@@ -83,8 +83,12 @@ private slots:
     void aCutBetweenEntriesStopsTheRun_data()
     {
         QTest::addColumn<bool>("volumes");
-        QTest::newRow("single volume") << false;
-        QTest::newRow("last of three volumes") << true;
+        QTest::addColumn<int>("cutVolume");
+        QTest::addColumn<QString>("lastEntry"); // the entry whose data the cut follows
+        QTest::newRow("single volume") << false << 0 << "docs/manual.txt";
+        QTest::newRow("last of three volumes") << true << 2 << "docs/manual.txt";
+        // The library ends on the cut volume and never asks for the next one.
+        QTest::newRow("middle of three volumes") << true << 1 << "readme.txt";
     }
 
     // A cut right after an entry's data leaves whole blocks only: the library
@@ -92,20 +96,22 @@ private slots:
     void aCutBetweenEntriesStopsTheRun()
     {
         QFETCH(bool, volumes);
+        QFETCH(int, cutVolume);
+        QFETCH(QString, lastEntry);
         ExtractionFixture run;
         const QStringList volumeNames = volumes ? packRelease(run.release, volumeContents(), {"-m0", "-v1k"})
                                                 : packRelease(run.release, releaseContents(), {"-m0"});
         QCOMPARE(volumeNames.size(), volumes ? 3 : 1);
-        const std::string lastVolume = volumeNames.last().toStdString();
-        const QByteArray bytes = readBytes(run.release.file(lastVolume));
-        const QByteArray &manual = releaseContents().at("docs/manual.txt");
-        const qsizetype afterManual = endOfData(bytes, manual);
-        QVERIFY(afterManual > manual.size() && afterManual < bytes.size());
-        run.release.write(lastVolume, bytes.left(afterManual).toStdString());
+        const std::string cutName = volumeNames[cutVolume].toStdString();
+        const QByteArray bytes = readBytes(run.release.file(cutName));
+        const QByteArray &data = releaseContents().at(lastEntry.toStdString());
+        const qsizetype afterData = endOfData(bytes, data);
+        QVERIFY(afterData > data.size() && afterData < bytes.size());
+        run.release.write(cutName, bytes.left(afterData).toStdString());
         run.createWindows(volumeNames.first().toStdString());
         run.extract();
 
-        QCOMPARE(readBytes(run.destinationFile("docs/manual.txt")), manual);
+        QCOMPARE(readBytes(run.destinationFile(lastEntry.toStdString())), data);
         QCOMPARE(QString::fromStdString(Form4->Label1->Caption()), QString(UnexpectedEndMessage));
         QVERIFY(Form4->Visible());
         QVERIFY(!Form1->Enabled());
