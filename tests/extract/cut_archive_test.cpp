@@ -14,10 +14,10 @@ namespace {
 
 const Contents &releaseContents()
 {
-    static const Contents contents{{"readme.txt", textBytes(250)},
-                                   {"data/level1.dat", randomBytes(200, 11)},
+    static const Contents contents{{"readme.txt", textBytes(120)},
+                                   {"data/level1.dat", randomBytes(100, 11)},
                                    {"data/empty.txt", QByteArray()},
-                                   {"docs/manual.txt", textBytes(500).mid(250)}};
+                                   {"docs/manual.txt", textBytes(250).mid(120)}};
     return contents;
 }
 
@@ -27,7 +27,7 @@ const Contents &volumeContents()
 {
     static const Contents contents = [] {
         Contents all = releaseContents();
-        all["intro.dat"] = randomBytes(1200, 12);
+        all["intro.dat"] = randomBytes(1400, 12);
         return all;
     }();
     return contents;
