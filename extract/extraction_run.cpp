@@ -1,4 +1,5 @@
 // The extraction run: every entry of the archive into the current directory.
+#include "extract/archive_end.h"
 #include "extract/progress_window.h"
 #include "extract/rar_unit.h"
 #include "extract/run_messages.h"
@@ -20,6 +21,7 @@ void TForm4::RunExtraction(const std::string &archivePath)
     }
     if (archive.commentState == RarUnit::CommentComplete)
         ShowArchiveComment(comment.data());
+    OpenedVolume = archivePath;
     RarUnit::RARSetChangeVolProc(archive.handle, OnVolumeChange);
     RarUnit::RARSetProcessDataProc(archive.handle, OnDataProcessed);
 
@@ -48,6 +50,12 @@ void TForm4::RunExtraction(const std::string &archivePath)
         }
     }
     RarUnit::RARCloseArchive(archive.handle);
+    // The library reports a file cut between blocks or inside a header as the
+    // archive's end; the last volume's own block chain tells whether it was.
+    if (archiveEndOf(OpenedVolume) == ArchiveEnd::Cut) {
+        ShowStatus(UnexpectedEndMessage);
+        return;
+    }
     Hide();
     Form1->SetEnabled(true);
 }

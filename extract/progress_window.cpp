@@ -100,6 +100,7 @@ int OnVolumeChange(char *volumeName, int mode)
             return askForVolume(volumeName);
         }
         Form4->Label3->SetCaption("Unpacking > " + volumeFileName(volumeName));
+        Form4->OpenedVolume = volumeName;
         return 1;
     } catch (const std::exception &error) {
         Application->ShowException(error);

@@ -19,6 +19,9 @@ public:
     double EntryPercent = 0;
     // The entry's full unpacked size; the data callback turns a 0 into 1.
     std::int64_t EntrySize = 0;
+    // The volume the library opened last: the archive itself until it
+    // announces the next one.
+    std::string OpenedVolume;
 
     void Label2Click(TObject *Sender);
     void ShowStatus(const std::string &text);

@@ -12,6 +12,9 @@ std::string entryErrorMessage(int code);
 // When reading the next header ends the run on anything but the archive's end.
 std::string headerErrorMessage(int code);
 
+// When the library ends on the archive's end but the last volume was cut.
+inline constexpr const char *UnexpectedEndMessage = "Unexpected end of archive";
+
 // An entry's name as shown: up to the first zero byte, without the blanks and
 // control characters at either end.
 std::string entryNameOf(const std::string &storedName);

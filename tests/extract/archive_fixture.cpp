@@ -109,6 +109,70 @@ void stripEntries(const std::string &archivePath)
 
 namespace {
 
+quint32 crc32Of(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0u - (crc & 1)));
+    }
+    return ~crc;
+}
+
+void appendLittleEndian(QByteArray &bytes, quint64 value, int width)
+{
+    for (int i = 0; i < width; ++i)
+        bytes += char(value >> (8 * i));
+}
+
+// A block: CRC16 (the low half of the CRC32 of what follows it), type, flags,
+// size, then the rest of the header.
+QByteArray oldFormatHeader(quint8 type, quint16 flags, const QByteArray &rest)
+{
+    QByteArray header;
+    appendLittleEndian(header, type, 1);
+    appendLittleEndian(header, flags, 2);
+    appendLittleEndian(header, 7 + rest.size(), 2);
+    header += rest;
+    QByteArray block;
+    appendLittleEndian(block, crc32Of(header) & 0xFFFF, 2);
+    return block + header;
+}
+
+} // namespace
+
+QByteArray oldFormatArchive(const Contents &contents, const OldFormatOptions &options)
+{
+    const quint16 longBlock = 0x8000, largeSizes = 0x0100, encryptedHeaders = 0x0080;
+    QByteArray archive("Rar!\x1A\x07\x00", 7);
+    archive += oldFormatHeader(0x73, options.encryptedHeaders ? encryptedHeaders : 0, QByteArray(6, '\0'));
+    for (const auto &[name, data] : contents) {
+        const QByteArray storedName = QByteArray::fromStdString(name).replace('/', '\\');
+        QByteArray fields;
+        appendLittleEndian(fields, data.size(), 4);  // packed size
+        appendLittleEndian(fields, data.size(), 4);  // unpacked size
+        appendLittleEndian(fields, 0, 1);            // made on MS-DOS
+        appendLittleEndian(fields, crc32Of(data), 4);
+        appendLittleEndian(fields, 0x5A210000, 4);   // 2025-01-01 00:00
+        appendLittleEndian(fields, 20, 1);           // RAR 2.0 unpacks it
+        appendLittleEndian(fields, 0x30, 1);         // stored
+        appendLittleEndian(fields, storedName.size(), 2);
+        appendLittleEndian(fields, 0x20, 4);         // archive attribute
+        if (options.largeSizes) {
+            appendLittleEndian(fields, options.highPackSize, 4);
+            appendLittleEndian(fields, 0, 4);
+        }
+        const quint16 flags = longBlock | (options.largeSizes ? largeSizes : 0);
+        archive += oldFormatHeader(0x74, flags, fields + storedName) + data;
+    }
+    if (options.endBlock)
+        archive += oldFormatHeader(0x7B, 0x4000, {});
+    return archive;
+}
+
+namespace {
+
 // Records the status line's caption each time the progress window paints.
 class StatusSpy : public QObject {
 public:
@@ -164,4 +228,13 @@ void ExtractionFixture::extract()
     Form4->Handle()->installEventFilter(statusSpy_.get());
     statuses.clear();
     click(Form4->Label2);
+}
+
+void ExtractionFixture::prepareAnotherRun()
+{
+    QDir(QString::fromStdString(destination)).removeRecursively();
+    release.makeFolder("dest");
+    Form4->Label1->SetCaption("- press [extract] button when ready -");
+    Form4->Label3->SetCaption("Ready...");
+    Form4->Label2->SetEnabled(true);
 }

@@ -24,6 +24,16 @@ void runRar(const ScratchFolder &release, const QStringList &arguments);
 // are cut out of a real one, leaving its main and end headers.
 void stripEntries(const std::string &archivePath);
 
+// A RAR 4 archive of stored files, written byte by byte: the rar here makes
+// RAR 5 only, and `unrar t` accepts what this writes. Names may hold "/".
+struct OldFormatOptions {
+    bool endBlock = true;          // RAR 1.5 to 4 could leave it out
+    bool encryptedHeaders = false; // the main header's flag only
+    bool largeSizes = false;       // 64-bit size fields in every file header
+    quint32 highPackSize = 0;      // the packed size's upper half in those
+};
+QByteArray oldFormatArchive(const Contents &contents, const OldFormatOptions &options = {});
+
 // A release folder with install.ini naming the archive, the window set
 // created there, and a destination folder that becomes the current directory
 // as the folder chooser would make it.
@@ -39,6 +49,9 @@ public:
     void createWindows(const std::string &archiveName);
     // Shows the progress window as the chooser's "ok" does and clicks "extract".
     void extract();
+    // Empties the destination and sets the progress window back as first
+    // shown, its link enabled, so one window set serves many runs.
+    void prepareAnotherRun();
     // Every text the status line was drawn with, in order.
     QStringList statuses;
     std::string destinationFile(const std::string &name) const { return destination + "/" + name; }
