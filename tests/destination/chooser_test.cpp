@@ -542,6 +542,26 @@ private slots:
         QVERIFY(lineOf(QString::fromStdString(stick + "/data")) > 0);
     }
 
+    // A mount point named in Latin-1 is offered under its own bytes and
+    // opens when picked.
+    void aVolumeNamedInLatin1IsOfferedAndOpens()
+    {
+        const std::string at = release->file("st\xe9" "ck");
+        makeRawFolders(at);
+        const TmpfsMount volume(at);
+        MOUNT_OR_SKIP(volume);
+        Form2->DriveComboBox1->Reload();
+        auto *combo = static_cast<QComboBox *>(Form2->DriveComboBox1->Widget());
+        const int line = combo->findData(QByteArray::fromStdString(at));
+        QVERIFY(line >= 0);
+        QCOMPARE(combo->itemText(line), start + "/stéck");
+        pickLine(line);
+        QVERIFY(windows->boxes.shown.empty());
+        QCOMPARE(Form2->DirectoryListBox1->Directory(), at);
+        QCOMPARE(currentDirectory(), at);
+        QCOMPARE(Form2->DriveComboBox1->Drive(), at);
+    }
+
     // After every change of folder the drive list shows the volume that
     // holds the list folder.
     void theDriveListFollowsTheListFolder()
