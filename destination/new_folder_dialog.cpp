@@ -2,7 +2,6 @@
 
 #include "destination/folder_chooser.h"
 #include "launcher/main_window.h"
-
 #include "toolkit/io_error.h"
 
 #include <algorithm>
