@@ -24,7 +24,8 @@ const ComponentRow<TForm2> Components[] = {
     {.field = &TForm2::DriveComboBox1, .name = "DriveComboBox1", .bounds = {74, 87, 220, 19},
      .font = ListFont, .color = clGray, .tabOrder = 0, .onChange = &TForm2::DriveComboBox1Change},
     {.field = &TForm2::DirectoryListBox1, .name = "DirectoryListBox1", .bounds = {75, 110, 219, 203},
-     .font = ListFont, .color = clGray, .itemHeight = 16, .tabOrder = 1},
+     .font = ListFont, .color = clGray, .itemHeight = 16, .tabOrder = 1,
+     .onChange = &TForm2::DirectoryListBox1Change},
 };
 
 } // namespace
@@ -56,4 +57,11 @@ void TForm2::Label3Click(TObject *)
 void TForm2::DriveComboBox1Change(TObject *)
 {
     DirectoryListBox1->SetDrive(DriveComboBox1->Drive());
+}
+
+void TForm2::DirectoryListBox1Change(TObject *)
+{
+    // Walking the folder list crosses mount points ("/" into a mounted
+    // stick, or back out): the drive list follows the list folder's volume.
+    DriveComboBox1->SetDrive(DirectoryListBox1->Drive());
 }

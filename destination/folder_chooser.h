@@ -18,6 +18,7 @@ public:
     void Label2Click(TObject *Sender);
     void Label3Click(TObject *Sender);
     void DriveComboBox1Change(TObject *Sender);
+    void DirectoryListBox1Change(TObject *Sender);
 
     static const FormDesign<TForm2> &Design();
 };

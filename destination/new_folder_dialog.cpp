@@ -2,8 +2,10 @@
 
 #include "destination/folder_chooser.h"
 #include "launcher/main_window.h"
+#include "toolkit/io_error.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <sys/stat.h>
 
 TForm3 *Form3 = nullptr;
@@ -48,13 +50,24 @@ std::string newFolderPath(const std::string &folder, const std::string &name)
     return RightChars(folder, 1) == "/" ? folder + name : folder + "/" + name;
 }
 
+void makeFolder(const std::string &path)
+{
+    if (::mkdir(path.c_str(), 0777) == 0)
+        return;
+    const int reason = errno;
+    // Something there already, a folder or a file, is the folder list's to
+    // open or to pass over; what was not made and is not there is reported
+    // by the make-directory call's own reason ("Disk full", not the
+    // "File not found" of opening what is missing).
+    struct stat info;
+    if (::lstat(path.c_str(), &info) != 0)
+        raiseIoError(reason);
+}
+
 void TForm3::Label2Click(TObject *)
 {
     const std::string path = newFolderPath(Form2->DirectoryListBox1->Directory(), Edit1->Text());
-    // Linux takes "*" and "?" in names, but they stand for patterns here, and
-    // the folder list would never open such a folder: make none.
-    if (Edit1->Text().find_first_of("*?") == std::string::npos)
-        ::mkdir(path.c_str(), 0777); // an existing folder is fine; the list reports the rest
+    makeFolder(path);
     Form2->DirectoryListBox1->SetDirectory(path);
     Hide();
     Form2->SetVisible(true);

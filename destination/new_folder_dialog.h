@@ -29,3 +29,7 @@ std::string RightChars(const std::string &s, int n);
 // The new folder's path inside the chooser's folder: one "/" between them,
 // none added after the root.
 std::string newFolderPath(const std::string &folder, const std::string &name);
+
+// Makes one folder level at `path`. When nothing was made and nothing is
+// there, raises EInOutError with the system's reason.
+void makeFolder(const std::string &path);

@@ -43,15 +43,23 @@ public:
     TForm *MainForm() const { return mainForm_; }
 
     // Makes the form, stores it in its reference at once, builds it from its
-    // design and runs its creation handler; an exception there is reported
-    // and creation goes on. The first form created is the main form.
+    // design and runs its creation handler. An exception in either is
+    // reported and creation goes on; a form whose design failed to load keeps
+    // its design's captions, as its creation handler does not run on it. The
+    // first form created is the main form.
     template <class F> void CreateForm(F *&reference)
     {
         auto form = std::make_unique<F>();
         reference = form.get();
         adoptForm(std::move(form));
-        buildForm(reference, F::Design());
-        if (F::Design().onCreate)
+        bool built = false;
+        CallHandler(
+            [&](TObject *) {
+                buildForm(reference, F::Design());
+                built = true;
+            },
+            reference);
+        if (built && F::Design().onCreate)
             CallHandler(bindHandler(reference, F::Design().onCreate), reference);
     }
     void DestroyForms();

@@ -47,6 +47,11 @@ public:
     bool Enabled() const { return enabled_; }
     virtual void SetEnabled(bool enabled);
 
+    // Runs once every control of the form's design exists, still while the
+    // design loads; a control reads what it takes from the system here. A
+    // failure ends the loading and is reported by the form's creation.
+    virtual void Loaded() {}
+
 protected:
     TForm *owner_;
     TRect bounds_;

@@ -6,15 +6,20 @@
 #include "toolkit/text.h"
 
 #include <QApplication>
+#include <QCollator>
 #include <QComboBox>
-#include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <dirent.h>
+#include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -63,10 +68,18 @@ public:
     }
 
 protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QListWidget::showEvent(event);
+        if (shown_)
+            return;
+        shown_ = true;
+        Application->CallHandler([this](TObject *) { owner_->FirstShown(); }, owner_);
+    }
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
         QListWidget::mouseDoubleClickEvent(event);
-        if (itemAt(event->position().toPoint()))
+        if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
             open();
     }
     void keyPressEvent(QKeyEvent *event) override
@@ -84,6 +97,7 @@ private:
     }
 
     TDirectoryListBox *owner_;
+    bool shown_ = false;
 };
 
 // Reads the volumes again when it drops down.
@@ -101,8 +115,19 @@ public:
         QComboBox::showPopup();
     }
 
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QComboBox::showEvent(event);
+        if (shown_)
+            return;
+        shown_ = true;
+        Application->CallHandler([this](TObject *) { owner_->FirstShown(); }, owner_);
+    }
+
 private:
     TDriveComboBox *owner_;
+    bool shown_ = false;
 };
 
 bool isExistingNonFolder(const std::string &path)
@@ -127,18 +152,69 @@ std::string absolute(const std::string &path)
     return here == "/" ? "/" + path : here + "/" + path;
 }
 
-// The folder a path names: a last name that is empty, an existing file, or a
-// pattern with "*" or "?" is dropped and the folder before it is meant.
+// The folder a path names: a last name that is empty or an existing file is
+// dropped and the folder before it is meant. "*" and "?" are ordinary
+// characters in Linux names.
 std::string targetFolderOf(const std::string &path)
 {
     const std::string full = absolute(path);
     const std::string lastName = full.substr(full.rfind('/') + 1);
-    const bool dropLastName = lastName.empty() || lastName.find_first_of("*?") != std::string::npos
-        || isExistingNonFolder(full);
-    if (!dropLastName)
+    if (!lastName.empty() && !isExistingNonFolder(full))
         return full;
     return full == "/" ? full : parentOf(full);
 }
+
+// What a folder is, whatever its path now names: the mount that holds it and
+// its inode. Two mounts of the same device, a stick pulled and put in again,
+// are told apart by the mount's id.
+struct FolderIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t mount = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FolderIdentity &) const = default;
+};
+
+std::optional<FolderIdentity> identityOf(const std::string &path)
+{
+    struct statx info;
+    if (::statx(AT_FDCWD, path.c_str(), 0, STATX_INO | STATX_MNT_ID, &info) != 0)
+        return std::nullopt;
+    const std::uint64_t mount = (info.stx_mask & STATX_MNT_ID) ? info.stx_mnt_id : 0;
+    return FolderIdentity{::makedev(info.stx_dev_major, info.stx_dev_minor), mount, info.stx_ino};
+}
+
+bool sameFolder(const std::string &a, const std::string &b)
+{
+    const auto first = identityOf(a);
+    return first && first == identityOf(b);
+}
+
+bool sameMount(const std::string &a, const std::string &b)
+{
+    const auto first = identityOf(a);
+    const auto second = identityOf(b);
+    return first && second && first->device == second->device && first->mount == second->mount;
+}
+
+// Holds on to the current directory, even a removed one, so that a failed
+// change can go back to it.
+class CurrentDirectoryKeeper {
+public:
+    CurrentDirectoryKeeper()
+        : fd_(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (fd_ < 0)
+            raiseIoError(errno);
+    }
+    ~CurrentDirectoryKeeper() { ::close(fd_); }
+    CurrentDirectoryKeeper(const CurrentDirectoryKeeper &) = delete;
+    CurrentDirectoryKeeper &operator=(const CurrentDirectoryKeeper &) = delete;
+
+    void goBack() const { (void)::fchdir(fd_); }
+
+private:
+    int fd_;
+};
 
 QIcon iconFor(QStyle::StandardPixmap pixmap)
 {
@@ -179,13 +255,78 @@ void changeDirectory(const std::string &path)
 TDirectoryListBox::TDirectoryListBox(TForm *owner, const ComponentProps &props)
     : TWinControl(owner, props, new FolderListWidget(owner->Handle(), this))
     , list_(static_cast<QListWidget *>(widget_))
-    , directory_(currentDirectory())
 {
     list_->setFont(toQFont(props.font));
     list_->setItemDelegate(new IndentingDelegate(props.itemHeight, list_));
     list_->setUniformItemSizes(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void TDirectoryListBox::Loaded()
+{
+    if (!Visible())
+        takeCurrentDirectory();
+}
+
+void TDirectoryListBox::FirstShown()
+{
+    try {
+        if (directory_.empty())
+            takeCurrentDirectory();
+    } catch (...) {
+        rebuildLines(); // the root line alone: a way out of a removed folder
+        throw;
+    }
     rebuildLines();
+}
+
+void TDirectoryListBox::takeCurrentDirectory()
+{
+    directory_ = currentDirectory();
+}
+
+std::string TDirectoryListBox::Drive() const
+{
+    return volumeOf(directory_, offeredVolumes());
+}
+
+std::vector<std::string> subFoldersOf(const std::string &folder)
+{
+    // POSIX calls, not QDir: Qt turns names into Unicode and back, which
+    // loses names that are not valid in the locale's encoding.
+    std::vector<std::string> names;
+    DIR *listing = ::opendir(folder.c_str());
+    if (!listing)
+        return names;
+    while (const dirent *entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name.starts_with('.'))
+            continue; // hidden, and "." and ".."
+        bool isFolder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat info;
+            isFolder = ::fstatat(::dirfd(listing), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+        }
+        if (isFolder)
+            names.push_back(name);
+    }
+    ::closedir(listing);
+
+    // compare(), not sort keys: in the C locale only compare() leaves case
+    // aside.
+    QCollator collator; // the user's locale
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<std::pair<QString, std::string>> shown;
+    shown.reserve(names.size());
+    for (std::string &name : names)
+        shown.emplace_back(toDisplay(name), std::move(name));
+    std::stable_sort(shown.begin(), shown.end(),
+                     [&](const auto &a, const auto &b) { return collator.compare(a.first, b.first) < 0; });
+    std::vector<std::string> sorted;
+    sorted.reserve(shown.size());
+    for (auto &entry : shown)
+        sorted.push_back(std::move(entry.second));
+    return sorted;
 }
 
 void TDirectoryListBox::rebuildLines()
@@ -194,42 +335,51 @@ void TDirectoryListBox::rebuildLines()
     auto addLine = [this](const std::string &path, const std::string &name, QStyle::StandardPixmap icon,
                           int indent) {
         auto *item = new QListWidgetItem(iconFor(icon), toDisplay(name), list_);
-        item->setData(PathRole, QString::fromStdString(path));
+        item->setData(PathRole, QByteArray::fromStdString(path));
         item->setData(IndentRole, indent);
     };
     // "/" and every folder on the way down to the list folder.
-    std::string path = "/";
     addLine("/", "/", QStyle::SP_DirOpenIcon, 0);
+    if (directory_.empty())
+        return;
+    std::string path;
     int depth = 0;
-    for (const QString &name : QString::fromStdString(directory_).split('/', Qt::SkipEmptyParts)) {
-        path = path == "/" ? path + name.toStdString() : path + "/" + name.toStdString();
-        addLine(path, name.toStdString(), QStyle::SP_DirOpenIcon, ++depth);
+    std::size_t begin = 1;
+    while (begin < directory_.size()) {
+        const std::size_t end = std::min(directory_.find('/', begin), directory_.size());
+        const std::string name = directory_.substr(begin, end - begin);
+        path += "/" + name;
+        if (!name.empty())
+            addLine(path, name, QStyle::SP_DirOpenIcon, ++depth);
+        begin = end + 1;
     }
     const int current = list_->count() - 1;
     QFont bold = list_->font();
     bold.setBold(true);
     list_->item(current)->setFont(bold);
 
-    // Its sub-folders, hidden ones left out, sorted without regard to case.
-    QDir folder(QString::fromStdString(directory_));
-    const QFileInfoList subFolders = folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &sub : subFolders)
-        addLine(sub.absoluteFilePath().toStdString(), sub.fileName().toStdString(), QStyle::SP_DirClosedIcon,
-                depth + 1);
+    const std::string parent = directory_ == "/" ? "" : directory_;
+    for (const std::string &name : subFoldersOf(directory_))
+        addLine(parent + "/" + name, name, QStyle::SP_DirClosedIcon, depth + 1);
     list_->setCurrentRow(current);
+}
+
+bool TDirectoryListBox::isListFolder(const std::string &path) const
+{
+    return sameFolder(path, ".") && sameFolder(directory_, ".");
 }
 
 void TDirectoryListBox::SetDirectory(const std::string &path)
 {
-    if (path.empty() || path == directory_)
+    if (path.empty() || isListFolder(path))
         return;
-    const std::string before = currentDirectory();
+    const CurrentDirectoryKeeper before;
     const std::string oldDirectory = directory_;
     try {
         const std::string target = targetFolderOf(path);
-        const std::vector<MountRecord> volumes = offeredVolumes();
-        const std::string targetVolume = volumeOf(target, volumes);
-        if (targetVolume != volumeOf(directory_, volumes)) {
+        // The volume first, as a change of drive; the folder then.
+        const std::string targetVolume = volumeOf(target, offeredVolumes());
+        if (!sameMount(targetVolume, ".")) {
             changeDirectory(targetVolume);
             directory_ = currentDirectory();
         }
@@ -237,16 +387,17 @@ void TDirectoryListBox::SetDirectory(const std::string &path)
         changeDirectory(target);
         directory_ = currentDirectory();
     } catch (...) {
-        (void)::chdir(before.c_str());
+        before.goBack();
         directory_ = oldDirectory;
         throw;
     }
     rebuildLines();
+    Application->CallHandler(OnChange, this);
 }
 
 void TDirectoryListBox::SetDrive(const std::string &mountPoint)
 {
-    if (mountPoint == volumeOf(directory_, offeredVolumes()))
+    if (sameMount(mountPoint, ".") && sameFolder(directory_, "."))
         return;
     SetDirectory(mountPoint);
 }
@@ -254,14 +405,14 @@ void TDirectoryListBox::SetDrive(const std::string &mountPoint)
 void TDirectoryListBox::OpenSelected()
 {
     if (const QListWidgetItem *item = list_->currentItem())
-        SetDirectory(item->data(PathRole).toString().toStdString());
+        SetDirectory(item->data(PathRole).toByteArray().toStdString());
 }
 
 std::vector<std::string> TDirectoryListBox::LinePaths() const
 {
     std::vector<std::string> paths;
     for (int i = 0; i < list_->count(); ++i)
-        paths.push_back(list_->item(i)->data(PathRole).toString().toStdString());
+        paths.push_back(list_->item(i)->data(PathRole).toByteArray().toStdString());
     return paths;
 }
 
@@ -273,11 +424,26 @@ int TDirectoryListBox::SelectedLine() const
 TDriveComboBox::TDriveComboBox(TForm *owner, const ComponentProps &props)
     : TWinControl(owner, props, new DriveComboWidget(owner->Handle(), this))
     , combo_(static_cast<QComboBox *>(widget_))
-    , drive_(volumeOf(currentDirectory(), offeredVolumes()))
 {
     combo_->setFont(toQFont(props.font));
-    Reload();
     QObject::connect(combo_, &QComboBox::activated, combo_, [this](int line) { Pick(line); });
+}
+
+void TDriveComboBox::FirstShown()
+{
+    try {
+        drive_ = volumeOf(currentDirectory(), offeredVolumes());
+    } catch (const EInOutError &) {
+        // A removed current directory is on no volume; the folder list
+        // reports it.
+    }
+    Reload();
+}
+
+void TDriveComboBox::SetDrive(const std::string &mountPoint)
+{
+    drive_ = mountPoint;
+    Reload();
 }
 
 void TDriveComboBox::Reload()
@@ -286,7 +452,7 @@ void TDriveComboBox::Reload()
     combo_->clear();
     for (const MountRecord &volume : offeredVolumes()) {
         combo_->addItem(iconOfKind(volumeKindOf(volume)), toDisplay(volumeLineOf(volume)),
-                        QString::fromStdString(volume.mountPoint));
+                        QByteArray::fromStdString(volume.mountPoint));
         if (volume.mountPoint == drive_)
             combo_->setCurrentIndex(combo_->count() - 1);
     }
@@ -305,6 +471,6 @@ void TDriveComboBox::Pick(int line)
     if (line < 0 || line >= combo_->count())
         return;
     combo_->setCurrentIndex(line);
-    drive_ = combo_->itemData(line).toString().toStdString();
+    drive_ = combo_->itemData(line).toByteArray().toStdString();
     Application->CallHandler(OnChange, this);
 }

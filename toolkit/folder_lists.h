@@ -13,26 +13,45 @@ class QListWidget;
 // path down to it, the list folder itself and its sub-folders. Opening a line
 // (double-click or Enter) makes that folder the list folder and the process's
 // current directory; a single click or the arrow keys only select.
+//
+// Folder names are the file system's bytes, kept as they are for every call
+// and drawn by the captions' rule.
 class TDirectoryListBox : public TWinControl {
 public:
     TDirectoryListBox(TForm *owner, const ComponentProps &props);
 
-    const std::string &Directory() const { return directory_; }
+    // A list that its design hides is there for its folder alone and takes
+    // the current directory now. A shown one takes it, and reads its lines,
+    // when it is first shown.
+    void Loaded() override;
 
-    // Makes the folder at `path` the list folder and the current directory.
-    // A failed change of directory raises EInOutError and leaves the current
-    // directory, the list folder and its lines as they were.
+    const std::string &Directory() const { return directory_; }
+    // The offered volume that holds the list folder.
+    std::string Drive() const;
+
+    // Makes the folder at `path` the list folder and the current directory,
+    // whatever became of the old one. A failed change of directory raises
+    // EInOutError and leaves the current directory, the list folder and its
+    // lines as they were.
     void SetDirectory(const std::string &path);
-    // Moves to another volume's mount point; the volume it is on does nothing.
+    // Moves to a volume's mount point. Nothing happens when the list folder
+    // is the current directory and lies on that very mount.
     void SetDrive(const std::string &mountPoint);
     // Opens the selected line.
     void OpenSelected();
+    // Raised after every change of the list folder.
+    TNotifyEvent OnChange;
 
     // What the lines show, for a look from outside: the paths in order.
     std::vector<std::string> LinePaths() const;
     int SelectedLine() const;
 
+    // Called by the list's widget the first time it is shown.
+    void FirstShown();
+
 private:
+    void takeCurrentDirectory();
+    bool isListFolder(const std::string &path) const;
     void rebuildLines();
 
     QListWidget *list_;
@@ -46,6 +65,8 @@ public:
     TDriveComboBox(TForm *owner, const ComponentProps &props);
 
     const std::string &Drive() const { return drive_; }
+    // Shows another volume as its drive, raising no event.
+    void SetDrive(const std::string &mountPoint);
     // Raised when the user picks a line, after the drive was taken from it.
     TNotifyEvent OnChange;
 
@@ -56,6 +77,10 @@ public:
     // As a pick by the user.
     void Pick(int line);
 
+    // Called by the list's widget the first time it is shown: the lines are
+    // read and the volume of the current directory is selected.
+    void FirstShown();
+
 private:
     QComboBox *combo_;
     std::string drive_;
@@ -65,3 +90,8 @@ private:
 std::string currentDirectory();
 // Changes the current directory; raises EInOutError on failure.
 void changeDirectory(const std::string &path);
+
+// The sub-folders of a folder, as the file system names them, hidden ones
+// left out, sorted by the user's collation without regard to case; links to
+// folders count as folders. A folder that cannot be read has none.
+std::vector<std::string> subFoldersOf(const std::string &folder);

@@ -112,6 +112,12 @@ void TForm::registerControl(std::unique_ptr<TControl> control)
     controls_.push_back(std::move(control));
 }
 
+void TForm::loaded()
+{
+    for (const std::unique_ptr<TControl> &control : controls_)
+        control->Loaded();
+}
+
 bool TForm::Visible() const
 {
     return widget_->isVisible();

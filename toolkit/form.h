@@ -66,6 +66,7 @@ public:
         registerControl(std::move(control));
         return raw;
     }
+    void loaded(); // every control's Loaded(), in creation order
 
 private:
     friend class TApplication;

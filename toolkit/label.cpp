@@ -136,20 +136,29 @@ void TLabel::Paint(QPainter &painter)
 
 TImage::TImage(TForm *owner, const ComponentProps &props)
     : TGraphicControl(owner, props)
-    , picture_(props.caption.empty() ? QImage() : QImage(QString::fromStdString(props.caption)))
+    , source_(QString::fromStdString(props.caption))
     , center_(props.center)
 {
 }
 
+const QImage &TImage::Picture() const
+{
+    if (!loaded_ && !source_.isEmpty())
+        picture_.load(source_);
+    loaded_ = true;
+    return picture_;
+}
+
 void TImage::Paint(QPainter &painter)
 {
-    if (picture_.isNull())
+    const QImage &picture = Picture();
+    if (picture.isNull())
         return;
     int x = 0;
     int y = 0;
     if (center_) {
-        x = (Width() - picture_.width()) / 2;
-        y = (Height() - picture_.height()) / 2;
+        x = (Width() - picture.width()) / 2;
+        y = (Height() - picture.height()) / 2;
     }
-    painter.drawImage(x, y, picture_);
+    painter.drawImage(x, y, picture);
 }

@@ -40,10 +40,14 @@ class TImage : public TGraphicControl {
 public:
     TImage(TForm *owner, const ComponentProps &props);
 
-    const QImage &Picture() const { return picture_; }
+    // Read on first use: the pictures of windows that stay hidden are never
+    // decoded, which keeps start-up short.
+    const QImage &Picture() const;
     void Paint(QPainter &painter) override;
 
 private:
-    QImage picture_;
+    QString source_;
+    mutable QImage picture_;
+    mutable bool loaded_ = false;
     bool center_;
 };

@@ -76,9 +76,10 @@ template <class F> void buildForm(F *form, const FormDesign<F> &design)
                     control->OnMouseDown = bindHandler(form, row.onMouseDown);
                     control->OnMouseMove = bindHandler(form, row.onMouseMove);
                 }
-                if constexpr (std::is_same_v<TDriveComboBox, Control>)
+                if constexpr (std::is_same_v<TDriveComboBox, Control> || std::is_same_v<TDirectoryListBox, Control>)
                     control->OnChange = bindHandler(form, row.onChange);
             },
             row.field);
     }
+    form->loaded();
 }

@@ -1,12 +1,14 @@
 #include "toolkit/volumes.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <map>
+#include <mntent.h>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,17 +50,32 @@ bool blockDeviceIsRemovable(const std::string &device)
 
 std::vector<MountRecord> systemVolumes()
 {
+    // Labels by device, as Qt finds them.
+    std::map<std::string, std::string> labels;
+    for (const QStorageInfo &storage : QStorageInfo::mountedVolumes())
+        labels[storage.device().toStdString()] = storage.name().toStdString();
+
+    // The mount table itself, not Qt's reading of it: mount points are bytes,
+    // and Qt turns those that are not UTF-8 into other names.
     std::vector<MountRecord> volumes;
-    for (const QStorageInfo &storage : QStorageInfo::mountedVolumes()) {
+    FILE *table = ::setmntent("/proc/self/mounts", "r");
+    if (!table)
+        return volumes;
+    while (const mntent *entry = ::getmntent(table)) {
         // Containers bind-mount single files (/etc/hosts and the like): only a
         // folder can be opened as a volume.
-        if (!storage.isValid() || !storage.isReady() || !QFileInfo(storage.rootPath()).isDir())
+        struct stat info;
+        if (::stat(entry->mnt_dir, &info) != 0 || !S_ISDIR(info.st_mode))
             continue;
-        MountRecord volume{storage.rootPath().toStdString(), storage.fileSystemType().toStdString(),
-                           storage.device().toStdString(), storage.name().toStdString(), false};
+        MountRecord volume{entry->mnt_dir, entry->mnt_type, entry->mnt_fsname, {}, false};
+        if (const auto label = labels.find(volume.device); label != labels.end())
+            volume.label = label->second;
         volume.removableDevice = blockDeviceIsRemovable(volume.device);
+        // A later mount on the same folder hides the earlier one.
+        std::erase_if(volumes, [&](const MountRecord &known) { return known.mountPoint == volume.mountPoint; });
         volumes.push_back(volume);
     }
+    ::endmntent(table);
     return volumes;
 }
 

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
+#include <unistd.h>
 
 class WindowSetTest : public QObject {
     Q_OBJECT
@@ -55,6 +56,39 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(form->Handle()->pos(),
                  QPoint((screen.width() - client.width()) / 2, (screen.height() - client.height()) / 2));
+    }
+
+    // Started in a folder that was removed after the shell entered it: the
+    // main window's hidden folder list cannot read its folder while the
+    // window is built. That is reported like a failure of its creation
+    // handler, and start-up goes on as without a settings file.
+    void aRemovedStartupFolderIsReportedAndStartupGoesOn()
+    {
+        ScratchFolder folder;
+        folder.makeFolder("gone");
+        QCOMPARE(::chdir(folder.file("gone").c_str()), 0);
+        QCOMPARE(::rmdir(folder.file("gone").c_str()), 0);
+        WindowSet windows;
+
+        QCOMPARE(windows.boxes.shown.size(), std::size_t(1));
+        QCOMPARE(windows.boxes.shown[0].text, std::string("File not found."));
+        QCOMPARE(windows.boxes.shown[0].caption, std::string("Installer"));
+        QVERIFY(!Form1->Visible());
+        QCOMPARE(Form1->Label1->Caption(), std::string("TITLEMAIN"));
+        QCOMPARE(Form1->Label8->Caption(), std::string("Label8"));
+        QCOMPARE(Form1->Label9->Caption(), std::string("Label9"));
+        QCOMPARE(Form3->Edit1->Text(), std::string("Label7"));
+
+        bool mainWindowShown = false;
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                mainWindowShown = Form1->Visible();
+                Form1->Close();
+            },
+            Qt::QueuedConnection);
+        Application->Run();
+        QVERIFY(mainWindowShown);
     }
 
     void runShowsOnlyTheMainWindowAndEndsWithIt()
