@@ -1,6 +1,7 @@
 #include "app/character_types.h"
 #include "app/window_set.h"
 #include "toolkit/application.h"
+#include "toolkit/session_end.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
 
     TApplication application;
     application.Title = "Installer";
+    EndProgramOnSessionEnd();
     CreateWindowSet();
     application.Run();
     DestroyWindowSet();

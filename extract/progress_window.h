@@ -19,8 +19,11 @@ public:
     double EntryPercent = 0;
     // The entry's full unpacked size; the data callback turns a 0 into 1.
     std::int64_t EntrySize = 0;
+    // True while the extraction runs.
+    bool Running = false;
 
     void Label2Click(TObject *Sender);
+    void FormCloseRequest(TObject *Sender);
     void ShowStatus(const std::string &text);
     void RunExtraction(const std::string &archivePath);
     void ShowArchiveComment(const char *commentBuffer);

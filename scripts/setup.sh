@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(libunrar-dev unrar rar qt6-base-dev libgl-dev xvfb xdotool x11-apps
           imagemagick fonts-liberation fonts-terminus-otb cmake ninja-build g++)
+packages+=(libxcb1-dev openbox x11-utils wmctrl)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include "toolkit/application.h"
+#include "toolkit/desktop_hints.h"
 #include "toolkit/label.h"
 #include "toolkit/text.h"
 
@@ -49,10 +50,14 @@ protected:
     }
     void closeEvent(QCloseEvent *event) override
     {
-        // The window manager's close request follows the form's own rule.
+        // The form decides; Qt must not hide the window by itself.
         event->ignore();
-        form_->Close();
+        form_->CloseRequest();
     }
+    // The frame is known at the showing on some platforms, only at a later
+    // move (the window manager's reparenting) on others.
+    void showEvent(QShowEvent *) override { form_->centreByFrame(); }
+    void moveEvent(QMoveEvent *) override { form_->centreByFrame(); }
 
 private:
     TForm *form_;
@@ -88,11 +93,19 @@ void TForm::setDesign(const std::string &caption, int clientWidth, int clientHei
     clientHeight_ = clientHeight;
     color_ = color;
     borderStyle_ = borderStyle;
-    if (borderStyle == bsNone)
-        widget_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    else
-        widget_->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    const bool isMain = Application && Application->MainForm() == this;
+    if (borderStyle == bsNone) {
+        // A dialog is kept transient for the main window by Qt under X11, so
+        // window managers stack it over the main window and iconify it with it.
+        widget_->setWindowFlags((isMain ? Qt::Window : Qt::Dialog) | Qt::FramelessWindowHint);
+    } else {
+        // Not Qt::Tool: Qt makes a tool window transient (for the main window
+        // or the program's group), and a window manager such as openbox then
+        // iconifies the main window whenever the tool window is minimised.
+        // The utility type is set on the window itself (DesktopHints).
+        widget_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                 | Qt::WindowCloseButtonHint);
+    }
     widget_->setFixedSize(clientWidth, clientHeight);
     SetCaption(caption);
 }
@@ -124,26 +137,50 @@ void TForm::placeOnFirstShow()
     placed_ = true;
     SetCaption(caption_);
     TForm *mainForm = Application ? Application->MainForm() : nullptr;
-    if (mainForm && mainForm != this) {
+    widget_->winId();
+    if (mainForm && mainForm != this && borderStyle_ == bsNone) {
         // Tied to the main window through their window handles, not as Qt
-        // children: only the main window gets a task-bar entry, and disabling
-        // it must not disable the others.
+        // children: disabling the main window must not disable the others.
         mainForm->Handle()->winId();
-        widget_->winId();
         widget_->windowHandle()->setTransientParent(mainForm->Handle()->windowHandle());
     }
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const int left = std::max(0, (area.width() - clientWidth_) / 2);
-        const int top = std::max(0, (area.height() - clientHeight_) / 2);
-        widget_->move(area.left() + left, area.top() + top);
-    }
+    if (borderStyle_ == bsToolWindow)
+        DesktopHints::markAsUtility(widget_.get());
+    // QWidget::move places a window's frame; the frame's size is known only
+    // once the window manager has framed the window (centreByFrame).
+    widget_->move(centredOrigin(clientWidth_, clientHeight_));
+    centringByFrame_ = borderStyle_ != bsNone;
+}
+
+QPoint TForm::centredOrigin(int width, int height) const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect area = screen->geometry();
+    return area.topLeft()
+        + QPoint(std::max(0, (area.width() - width) / 2), std::max(0, (area.height() - height) / 2));
+}
+
+// The centring rule holds for the window as the user sees it: with the frame
+// that a window manager adds round a tool window.
+void TForm::centreByFrame()
+{
+    if (!centringByFrame_ || !widget_->isVisible())
+        return;
+    const QSize frame = widget_->frameGeometry().size();
+    if (frame == widget_->size())
+        return;
+    centringByFrame_ = false;
+    widget_->move(centredOrigin(frame.width(), frame.height()));
 }
 
 void TForm::SetVisible(bool visible)
 {
     if (visible) {
         placeOnFirstShow();
+        if (!widget_->isVisible() && Application && Application->MainForm() != this)
+            DesktopHints::keepOffTaskBar(widget_.get()); // the program has one entry: the main window's
         widget_->show();
     } else {
         Hide();
@@ -152,6 +189,9 @@ void TForm::SetVisible(bool visible)
 
 void TForm::Show()
 {
+    // Brought back from an iconified state too: a form other than the main
+    // window has no task-bar entry to be restored from.
+    widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
     SetVisible(true);
     widget_->raise();
     widget_->activateWindow();
@@ -176,6 +216,14 @@ void TForm::Close()
         Application->Terminate();
     else
         Hide();
+}
+
+void TForm::CloseRequest()
+{
+    if (OnCloseRequest)
+        fire(OnCloseRequest, this);
+    else
+        Close();
 }
 
 void TForm::Repaint()
