@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+
 class QWidget;
 
 // Window-manager hints (EWMH) that Qt sets no flag for under X11. Each call
@@ -14,5 +16,10 @@ void keepOffTaskBar(QWidget *window);
 // Makes the window a utility window, which window managers frame with a
 // small caption bar.
 void markAsUtility(QWidget *window);
+
+// The frame the window manager will put round the window, asked of it before
+// the window is shown (_NET_REQUEST_FRAME_EXTENTS); none where it does not
+// answer within a moment.
+QMargins frameExtentsBeforeShowing(QWidget *window);
 
 } // namespace DesktopHints

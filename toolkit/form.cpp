@@ -54,10 +54,6 @@ protected:
         event->ignore();
         form_->CloseRequest();
     }
-    // The frame is known at the showing on some platforms, only at a later
-    // move (the window manager's reparenting) on others.
-    void showEvent(QShowEvent *) override { form_->centreByFrame(); }
-    void moveEvent(QMoveEvent *) override { form_->centreByFrame(); }
 
 private:
     TForm *form_;
@@ -146,10 +142,18 @@ void TForm::placeOnFirstShow()
     }
     if (borderStyle_ == bsToolWindow)
         DesktopHints::markAsUtility(widget_.get());
-    // QWidget::move places a window's frame; the frame's size is known only
-    // once the window manager has framed the window (centreByFrame).
-    widget_->move(centredOrigin(clientWidth_, clientHeight_));
-    centringByFrame_ = borderStyle_ != bsNone;
+    // The centring rule holds for the window as the user sees it, with the
+    // frame a window manager adds; QWidget::move places the frame. Moving a
+    // window after it is mapped counts its frame twice under openbox, so the
+    // frame is asked for before the first showing.
+    QMargins frame;
+    if (borderStyle_ != bsNone) {
+        frame = DesktopHints::frameExtentsBeforeShowing(widget_.get());
+        if (frame.isNull())
+            frame = widget_->windowHandle()->frameMargins();
+    }
+    widget_->move(centredOrigin(clientWidth_ + frame.left() + frame.right(),
+                                clientHeight_ + frame.top() + frame.bottom()));
 }
 
 QPoint TForm::centredOrigin(int width, int height) const
@@ -160,19 +164,6 @@ QPoint TForm::centredOrigin(int width, int height) const
     const QRect area = screen->geometry();
     return area.topLeft()
         + QPoint(std::max(0, (area.width() - width) / 2), std::max(0, (area.height() - height) / 2));
-}
-
-// The centring rule holds for the window as the user sees it: with the frame
-// that a window manager adds round a tool window.
-void TForm::centreByFrame()
-{
-    if (!centringByFrame_ || !widget_->isVisible())
-        return;
-    const QSize frame = widget_->frameGeometry().size();
-    if (frame == widget_->size())
-        return;
-    centringByFrame_ = false;
-    widget_->move(centredOrigin(frame.width(), frame.height()));
 }
 
 void TForm::SetVisible(bool visible)

@@ -76,7 +76,6 @@ private:
     void registerControl(std::unique_ptr<TControl> control);
     void placeOnFirstShow();
     QPoint centredOrigin(int width, int height) const;
-    void centreByFrame();
     void fire(const TNotifyEvent &handler, TObject *sender);
 
     class Widget;
@@ -90,7 +89,6 @@ private:
     int clientHeight_ = 0;
     bool enabled_ = true;
     bool placed_ = false;
-    bool centringByFrame_ = false; // until the window manager has framed the window
     TGraphicControl *capture_ = nullptr;
     TGraphicControl *clickArmed_ = nullptr;
 };
