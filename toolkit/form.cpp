@@ -143,17 +143,18 @@ void TForm::placeOnFirstShow()
     if (borderStyle_ == bsToolWindow)
         DesktopHints::markAsUtility(widget_.get());
     // The centring rule holds for the window as the user sees it, with the
-    // frame a window manager adds; QWidget::move places the frame. Moving a
-    // window after it is mapped counts its frame twice under openbox, so the
-    // frame is asked for before the first showing.
+    // frame a window manager adds, asked of it before the first showing. The
+    // client area is placed: QWidget::move's frame position lands on the
+    // client area under openbox (measured: 20 px too high with a caption).
     QMargins frame;
     if (borderStyle_ != bsNone) {
         frame = DesktopHints::frameExtentsBeforeShowing(widget_.get());
         if (frame.isNull())
             frame = widget_->windowHandle()->frameMargins();
     }
-    widget_->move(centredOrigin(clientWidth_ + frame.left() + frame.right(),
-                                clientHeight_ + frame.top() + frame.bottom()));
+    const QPoint frameOrigin = centredOrigin(clientWidth_ + frame.left() + frame.right(),
+                                             clientHeight_ + frame.top() + frame.bottom());
+    widget_->setGeometry(QRect(frameOrigin + QPoint(frame.left(), frame.top()), widget_->size()));
 }
 
 QPoint TForm::centredOrigin(int width, int height) const

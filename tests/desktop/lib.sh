@@ -56,7 +56,7 @@ trap desktop_cleanup EXIT
 # it, and exports DISPLAY. -noreset: without it the server resets whenever its
 # last client leaves, and a client connecting in that moment is refused.
 desktop_start() { # [FIRST_DISPLAY]
-  desktop_need Xvfb openbox xdotool xprop wmctrl import
+  desktop_need Xvfb openbox xdotool xprop xwininfo wmctrl import
   local n pid
   for n in $(seq "${1:-100}" $(( ${1:-100} + 99 ))); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
@@ -141,8 +141,15 @@ desktop_window_gone() { # TITLE_REGEX [TIMEOUT_SECONDS]
 }
 
 # Sets X, Y, WIDTH and HEIGHT to the window's client area on the screen.
+# xwininfo, not xdotool: xdotool adds the frame's offset once more for a
+# window that a window manager has framed.
 desktop_geometry() { # WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local info
+  info=$(xwininfo -id "$1")
+  X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
 }
 
 # A left click at client coordinates of a window, with the pointer moved

@@ -17,11 +17,11 @@ for entry in $classes; do
   # Packs 4 GiB of zeros and says nothing about the window system.
   [ "$class" = LargeEntryTest ] && continue
   program="$DESKTOP_BUILD/tests/${executable#tst_}/$executable"
-  # These compare QWidget::pos() of a framed window with where it was put.
-  # Under xcb Qt reports a framed window's position as it asked for it, not
-  # where the window manager put it, and only some time later, so only the
-  # offscreen platform answers them; desktop_viewer_frame checks the real
-  # frame's place with xprop.
+  # These read a window's place and frame right after showing or moving it.
+  # Under X11 the window manager frames and places windows asynchronously,
+  # and openbox takes QWidget::move's frame position as the client area's,
+  # so only the offscreen platform answers them at once. The program's own
+  # placing is checked on xcb, from outside, by desktop_viewer_frame.
   functions=$("$program" "$class" -functions 2>/dev/null | sed 's/()$//' \
     | grep -vxE 'centredWhenFirstShownThenKeepsItsPlace|sixWindowsOfTheirSizesAndBorders|theViewerIsCentredOnceThenStaysWhereLeft|theOtherLinkReplacesTextAndCaptionInPlace' || true)
   [ -n "$functions" ] || continue
