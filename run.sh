@@ -67,6 +67,8 @@ desktop_click_link "$CHOOSER_TITLE" "$LINK_CHOOSER_OK"
 mv neondrift.part3.rar neondrift.part3.rar.away
 desktop_click_link "$PROGRESS_TITLE" "$LINK_EXTRACT"
 prompt=$(desktop_window '^Request$' 15)
+# The prompt is centred over the progress window: out of its way first.
+xdotool windowmove --sync "$prompt" 40 40 || true
 sleep 0.5
 shoot 5-progress "$PROGRESS_TITLE"
 shoot 6-disk-prompt '^Request$'
