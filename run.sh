@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the installer, makes the demo release folder build/demo and starts the
 # installer there (it reads install.ini from its current directory).
-# With a display the installer runs in the foreground. Without one it runs on
-# a private Xvfb server just long enough to save a screenshot of its main
-# window to build/demo/screens/.
+# With a display the installer runs in the foreground. Without one it walks
+# the whole install on a private Xvfb server with openbox, saving each window
+# as a PNG and a contact sheet of them all to build/demo/screens/.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -22,94 +22,69 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$installer"
 fi
 
-# ---- No display: Xvfb, wait for the window, screenshot, clean up. ----------
+# ---- No display: walk the whole install and photograph each window. -------
+# The desktop tests' harness: Xvfb (-noreset) and openbox on a free display,
+# clicks at the links' places, and clean-up of all it started on exit.
+DESKTOP_BUILD="$root/build"
 screens="$demo/screens"
-mkdir -p "$screens"
-log="$screens/installer.log"
-xvfb_pid=""
-installer_pid=""
+DESKTOP_ARTIFACTS="$screens"
+source "$root/tests/desktop/lib.sh"
+rm -f "$screens"/*.png
+desktop_start
+folder_name=$(sed -n '5p' install.ini | tr -d '\r')
+first_volume=$(sed -n '6p' install.ini | tr -d '\r')
+rm -rf "${demo:?}/$folder_name"
 
-cleanup() {
-  if [ -n "$installer_pid" ] && kill -0 "$installer_pid" 2>/dev/null; then
-    kill "$installer_pid" 2>/dev/null || true
-    wait "$installer_pid" 2>/dev/null || true
-  fi
-  if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-}
-trap cleanup EXIT
-
-fail() {
-  echo "run.sh: $*" >&2
-  if [ -s "$log" ]; then
-    echo "---- installer output (last lines of $log) ----" >&2
-    tail -n 20 "$log" >&2
-  fi
-  exit 1
+shots=()
+# Saves the window titled by the pattern, with its frame if it has one.
+shoot() { # NUMBER-NAME TITLE_REGEX
+  local window left=0 right=0 top=0 bottom=0 shot="$screens/$1.png"
+  window=$(desktop_window "$2")
+  sleep 0.5 # let it paint
+  read -r left right top bottom < <(desktop_property "$window" _NET_FRAME_EXTENTS | tr -d ,) || true
+  desktop_geometry "$window"
+  import -display "$DISPLAY" -window root \
+    -crop "$((WIDTH + ${left:-0} + ${right:-0}))x$((HEIGHT + ${top:-0} + ${bottom:-0}))+$((X - ${left:-0}))+$((Y - ${top:-0}))" \
+    +repage "png:$shot"
+  shots+=("$shot")
+  echo "  $1: $shot"
 }
 
-# Start Xvfb on the first free display from :99 up. Another server may grab
-# the same number between the check and the start, so a server that dies or
-# never opens its socket just moves us on to the next number.
-display=""
-for n in $(seq 99 199); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do
-    [ -S "/tmp/.X11-unix/X$n" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if [ -S "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-    display=":$n"
-    break
-  fi
-  kill "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
-  xvfb_pid=""
-done
-[ -n "$display" ] || fail "could not start Xvfb on any display from :99 to :199"
-export DISPLAY=$display
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+echo "Walking the install on $DISPLAY (Xvfb, openbox):"
+desktop_start_installer "$demo" "$installer"
+MAIN=$(desktop_window "$MAIN_TITLE" 15)
+shoot 1-main "$MAIN_TITLE"
+desktop_click "$MAIN" $LINK_INFORMATION
+shoot 2-viewer "$VIEWER_TITLE"
+desktop_request_close "$(desktop_window "$VIEWER_TITLE")"
+desktop_click "$MAIN" $LINK_INSTALL
+shoot 3-chooser "$CHOOSER_TITLE"
+desktop_click_link "$CHOOSER_TITLE" "$LINK_MAKEDIR"
+shoot 4-new-folder "$NEW_FOLDER_TITLE"
+desktop_click_link "$NEW_FOLDER_TITLE" "$LINK_NEW_FOLDER_OK"
+desktop_click_link "$CHOOSER_TITLE" "$LINK_CHOOSER_OK"
+# The run is over in a blink: with the third volume away it stops midway and
+# asks for the disk, which gives time for the picture.
+mv neondrift.part3.rar neondrift.part3.rar.away
+desktop_click_link "$PROGRESS_TITLE" "$LINK_EXTRACT"
+prompt=$(desktop_window '^Request$' 15)
+# The prompt is centred over the progress window: out of its way first.
+xdotool windowmove --sync "$prompt" 40 40 || true
+sleep 0.5
+shoot 5-progress "$PROGRESS_TITLE"
+shoot 6-disk-prompt '^Request$'
+mv neondrift.part3.rar.away neondrift.part3.rar
+xdotool windowactivate --sync "$prompt" key --clearmodifiers Return
+desktop_window_gone "$PROGRESS_TITLE" 60
+desktop_click "$MAIN" $LINK_QUIT
+shoot 7-credits "$CREDITS_TITLE"
+desktop_click_link "$CREDITS_TITLE" "$LINK_YEP"
+desktop_expect_exit 0
 
-"$installer" >"$log" 2>&1 &
-installer_pid=$!
-
-# Wait up to ~15 s for the main window to be mapped.
-window=""
-deadline=$((SECONDS + 15))
-while [ "$SECONDS" -lt "$deadline" ]; do
-  window=$(xdotool search --onlyvisible --name '^Installer$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] || window=$(xdotool search --onlyvisible --class installer 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  if ! kill -0 "$installer_pid" 2>/dev/null; then
-    status=0
-    wait "$installer_pid" || status=$?
-    installer_pid=""
-    fail "the installer exited (status $status) before showing its window"
-  fi
-  sleep 0.1
-done
-[ -n "$window" ] || fail "the installer's window did not appear on $display within 15 s"
-
-sleep 1 # let it paint
-shot="$screens/main.png"
-# ImageMagick's import reads what the screen shows; xwd -root misses the
-# contents of small windows lying wholly over another one.
-import -display "$display" -window root "png:$shot" || fail "screenshot failed"
-echo "screenshot: $shot"
-
-# Also a copy cropped to the window, when its geometry is readable.
-geometry=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null || true)
-X=$(sed -n 's/^X=//p' <<<"$geometry")
-Y=$(sed -n 's/^Y=//p' <<<"$geometry")
-WIDTH=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
-HEIGHT=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
-if [ -n "$X" ] && [ -n "$Y" ] && [ -n "$WIDTH" ] && [ -n "$HEIGHT" ]; then
-  if convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "png:$screens/main-window.png" 2>/dev/null; then
-    echo "window ($WIDTH x $HEIGHT at $X,$Y): $screens/main-window.png"
-  fi
-fi
+montage -label '%t' -font Liberation-Sans -pointsize 13 -background '#d0d0d0' \
+  "${shots[@]}" -tile 4x -geometry '+10+10' "png:$screens/contact-sheet.png"
+echo "contact sheet: $screens/contact-sheet.png"
+files=$(find "$demo/$folder_name" -type f | wc -l)
+bytes=$(du -sb "$demo/$folder_name" | cut -f1)
+echo "unpacked $first_volume: $files files, $bytes bytes, into $demo/$folder_name"
+(cd "$demo/$folder_name" && find . -mindepth 1 -maxdepth 2 | sort | head -n 20 | sed 's/^/  /')

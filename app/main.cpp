@@ -3,6 +3,7 @@
 #include "app/window_set.h"
 #include "toolkit/application.h"
 #include "toolkit/bundled_fonts.h"
+#include "toolkit/session_end.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
 
     TApplication application;
     application.Title = "Installer";
+    EndProgramOnSessionEnd();
     CreateWindowSet();
     application.Run();
     DestroyWindowSet();

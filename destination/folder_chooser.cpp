@@ -32,7 +32,8 @@ const ComponentRow<TForm2> Components[] = {
 
 const FormDesign<TForm2> &TForm2::Design()
 {
-    static const FormDesign<TForm2> design{"Form2", 302, 352, clWhite, bsNone, Components};
+    static const FormDesign<TForm2> design{"Form2", 302, 352, clWhite, bsNone, Components,
+                                           nullptr, &TForm2::FormCloseRequest};
     return design;
 }
 
@@ -46,6 +47,12 @@ void TForm2::Label2Click(TObject *)
 {
     Form1->SetEnabled(true);
     Hide();
+}
+
+// A close request is the way back that "cancel" offers.
+void TForm2::FormCloseRequest(TObject *Sender)
+{
+    Label2Click(Sender);
 }
 
 void TForm2::Label3Click(TObject *)

@@ -17,6 +17,7 @@ public:
     void Label1Click(TObject *Sender);
     void Label2Click(TObject *Sender);
     void Label3Click(TObject *Sender);
+    void FormCloseRequest(TObject *Sender);
     void DriveComboBox1Change(TObject *Sender);
     void DirectoryListBox1Change(TObject *Sender);
 

@@ -30,7 +30,7 @@ const ComponentRow<TForm3> Components[] = {
 const FormDesign<TForm3> &TForm3::Design()
 {
     static const FormDesign<TForm3> design{"Form3", 252, 122, clWhite, bsNone, Components,
-                                           &TForm3::FormCreate};
+                                           &TForm3::FormCreate, &TForm3::FormCloseRequest};
     return design;
 }
 
@@ -77,4 +77,10 @@ void TForm3::Label3Click(TObject *)
 {
     Hide();
     Form2->SetVisible(true);
+}
+
+// A close request is the way back that "cancel" offers.
+void TForm3::FormCloseRequest(TObject *Sender)
+{
+    Label3Click(Sender);
 }

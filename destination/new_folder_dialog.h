@@ -17,6 +17,7 @@ public:
     void FormCreate(TObject *Sender);
     void Label2Click(TObject *Sender);
     void Label3Click(TObject *Sender);
+    void FormCloseRequest(TObject *Sender);
 
     static const FormDesign<TForm3> &Design();
 };

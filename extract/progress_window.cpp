@@ -30,7 +30,8 @@ const ComponentRow<TForm4> Components[] = {
 
 const FormDesign<TForm4> &TForm4::Design()
 {
-    static const FormDesign<TForm4> design{"Ready...", 252, 122, clWhite, bsNone, Components};
+    static const FormDesign<TForm4> design{"Ready...", 252, 122, clWhite, bsNone, Components,
+                                           nullptr, &TForm4::FormCloseRequest};
     return design;
 }
 
@@ -39,7 +40,23 @@ void TForm4::Label2Click(TObject *)
     // The run happens once in the program's life: the link stays disabled.
     Label2->SetEnabled(false);
     Repaint();
+    struct RunningWhileAlive {
+        bool &running;
+        explicit RunningWhileAlive(bool &flag) : running(flag) { running = true; }
+        ~RunningWhileAlive() { running = false; }
+    } runningFlag(Running);
     RunExtraction(Form1->Label8->Caption());
+}
+
+// A run is never left half-shown. Before the run, or after a failed one whose
+// message the user has seen, a close request leads back to the main window;
+// "extract" stays disabled after a run.
+void TForm4::FormCloseRequest(TObject *)
+{
+    if (Running)
+        return;
+    Hide();
+    Form1->SetEnabled(true);
 }
 
 void TForm4::ShowStatus(const std::string &text)

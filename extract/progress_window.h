@@ -22,8 +22,11 @@ public:
     // The volume the library opened last: the archive itself until it
     // announces the next one.
     std::string OpenedVolume;
+    // True while the extraction runs.
+    bool Running = false;
 
     void Label2Click(TObject *Sender);
+    void FormCloseRequest(TObject *Sender);
     void ShowStatus(const std::string &text);
     void RunExtraction(const std::string &archivePath);
     void ShowArchiveComment(const char *commentBuffer);

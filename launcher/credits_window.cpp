@@ -25,7 +25,8 @@ const ComponentRow<TForm6> Components[] = {
 
 const FormDesign<TForm6> &TForm6::Design()
 {
-    static const FormDesign<TForm6> design{"Form6", 252, 122, clWhite, bsNone, Components};
+    static const FormDesign<TForm6> design{"Form6", 252, 122, clWhite, bsNone, Components,
+                                           nullptr, &TForm6::FormCloseRequest};
     return design;
 }
 
@@ -42,6 +43,14 @@ void TForm6::Label4MouseMove(TObject *)
 void TForm6::Label4MouseDown(TObject *)
 {
     Label4->SetFontColor(LinkPressColour);
+}
+
+// Closed by the window manager, the credits window steps back: the program
+// goes on from the main window.
+void TForm6::FormCloseRequest(TObject *)
+{
+    Hide();
+    Form1->SetEnabled(true);
 }
 
 void TForm6::Label4Click(TObject *)

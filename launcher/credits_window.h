@@ -15,6 +15,7 @@ public:
     void Label4Click(TObject *Sender);
     void Label4MouseDown(TObject *Sender);
     void Label4MouseMove(TObject *Sender);
+    void FormCloseRequest(TObject *Sender);
 
     static const FormDesign<TForm6> &Design();
 };

@@ -175,6 +175,11 @@ void TApplication::CallHandler(const TNotifyEvent &handler, TObject *sender)
 {
     if (!handler)
         return;
+    struct Depth {
+        int &count;
+        explicit Depth(int &c) : count(c) { ++count; }
+        ~Depth() { --count; }
+    } depth(handlerDepth_);
     try {
         handler(sender);
     } catch (const std::exception &error) {

@@ -81,6 +81,8 @@ public:
     void ShowException(const std::exception &error);
     // Runs a handler; an exception ends it and is reported.
     void CallHandler(const TNotifyEvent &handler, TObject *sender);
+    // True while a handler runs, also in the passes of events nested in it.
+    bool InHandler() const { return handlerDepth_ > 0; }
 
     void SetMessageBoxSeam(MessageBoxSeam *seam) { seam_ = seam; }
 
@@ -91,6 +93,7 @@ private:
     TForm *mainForm_ = nullptr;
     QEventLoop loop_;
     bool terminated_ = false;
+    int handlerDepth_ = 0;
     MessageBoxSeam *seam_ = nullptr;
     std::unique_ptr<class QObject> inputBlocker_;
 };

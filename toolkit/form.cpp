@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include "toolkit/application.h"
+#include "toolkit/desktop_hints.h"
 #include "toolkit/label.h"
 #include "toolkit/text.h"
 
@@ -49,9 +50,9 @@ protected:
     }
     void closeEvent(QCloseEvent *event) override
     {
-        // The window manager's close request follows the form's own rule.
+        // The form decides; Qt must not hide the window by itself.
         event->ignore();
-        form_->Close();
+        form_->CloseRequest();
     }
 
 private:
@@ -88,11 +89,19 @@ void TForm::setDesign(const std::string &caption, int clientWidth, int clientHei
     clientHeight_ = clientHeight;
     color_ = color;
     borderStyle_ = borderStyle;
-    if (borderStyle == bsNone)
-        widget_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    else
-        widget_->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    const bool isMain = Application && Application->MainForm() == this;
+    if (borderStyle == bsNone) {
+        // A dialog is kept transient for the main window by Qt under X11, so
+        // window managers stack it over the main window and iconify it with it.
+        widget_->setWindowFlags((isMain ? Qt::Window : Qt::Dialog) | Qt::FramelessWindowHint);
+    } else {
+        // Not Qt::Tool: Qt makes a tool window transient (for the main window
+        // or the program's group), and a window manager such as openbox then
+        // iconifies the main window whenever the tool window is minimised.
+        // The utility type is set on the window itself (DesktopHints).
+        widget_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                 | Qt::WindowCloseButtonHint);
+    }
     widget_->setFixedSize(clientWidth, clientHeight);
     SetCaption(caption);
 }
@@ -130,26 +139,46 @@ void TForm::placeOnFirstShow()
     placed_ = true;
     SetCaption(caption_);
     TForm *mainForm = Application ? Application->MainForm() : nullptr;
-    if (mainForm && mainForm != this) {
+    widget_->winId();
+    if (mainForm && mainForm != this && borderStyle_ == bsNone) {
         // Tied to the main window through their window handles, not as Qt
-        // children: only the main window gets a task-bar entry, and disabling
-        // it must not disable the others.
+        // children: disabling the main window must not disable the others.
         mainForm->Handle()->winId();
-        widget_->winId();
         widget_->windowHandle()->setTransientParent(mainForm->Handle()->windowHandle());
     }
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const int left = std::max(0, (area.width() - clientWidth_) / 2);
-        const int top = std::max(0, (area.height() - clientHeight_) / 2);
-        widget_->move(area.left() + left, area.top() + top);
+    if (borderStyle_ == bsToolWindow)
+        DesktopHints::markAsUtility(widget_.get());
+    // The centring rule holds for the window as the user sees it, with the
+    // frame a window manager adds, asked of it before the first showing. The
+    // client area is placed: QWidget::move's frame position lands on the
+    // client area under openbox (measured: 20 px too high with a caption).
+    QMargins frame;
+    if (borderStyle_ != bsNone) {
+        frame = DesktopHints::frameExtentsBeforeShowing(widget_.get());
+        if (frame.isNull())
+            frame = widget_->windowHandle()->frameMargins();
     }
+    const QPoint frameOrigin = centredOrigin(clientWidth_ + frame.left() + frame.right(),
+                                             clientHeight_ + frame.top() + frame.bottom());
+    widget_->setGeometry(QRect(frameOrigin + QPoint(frame.left(), frame.top()), widget_->size()));
+}
+
+QPoint TForm::centredOrigin(int width, int height) const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect area = screen->geometry();
+    return area.topLeft()
+        + QPoint(std::max(0, (area.width() - width) / 2), std::max(0, (area.height() - height) / 2));
 }
 
 void TForm::SetVisible(bool visible)
 {
     if (visible) {
         placeOnFirstShow();
+        if (!widget_->isVisible() && Application && Application->MainForm() != this)
+            DesktopHints::keepOffTaskBar(widget_.get()); // the program has one entry: the main window's
         widget_->show();
     } else {
         Hide();
@@ -158,6 +187,9 @@ void TForm::SetVisible(bool visible)
 
 void TForm::Show()
 {
+    // Brought back from an iconified state too: a form other than the main
+    // window has no task-bar entry to be restored from.
+    widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
     SetVisible(true);
     widget_->raise();
     widget_->activateWindow();
@@ -182,6 +214,14 @@ void TForm::Close()
         Application->Terminate();
     else
         Hide();
+}
+
+void TForm::CloseRequest()
+{
+    if (OnCloseRequest)
+        fire(OnCloseRequest, this);
+    else
+        Close();
 }
 
 void TForm::Repaint()

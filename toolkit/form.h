@@ -40,10 +40,14 @@ public:
     void SetEnabled(bool enabled);
     // Closing the main form ends the program's loop; any other form hides.
     void Close();
+    // What the window manager's close request does: the form's
+    // OnCloseRequest handler where it has one, Close() otherwise.
+    void CloseRequest();
     void Repaint(); // the whole window, now
 
     TNotifyEvent OnMouseMove; // the pointer over no control
     TNotifyEvent OnMouseDown;
+    TNotifyEvent OnCloseRequest;
 
     // The form's side of mouse handling, fed by its widget: the topmost
     // visible, enabled graphic control under the pointer gets a move or press,
@@ -72,6 +76,7 @@ private:
     friend class TApplication;
     void registerControl(std::unique_ptr<TControl> control);
     void placeOnFirstShow();
+    QPoint centredOrigin(int width, int height) const;
     void fire(const TNotifyEvent &handler, TObject *sender);
 
     class Widget;

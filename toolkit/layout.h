@@ -50,6 +50,9 @@ template <class F> struct FormDesign {
     TFormBorderStyle borderStyle;
     std::span<const ComponentRow<F>> components;
     THandler<F> onCreate = nullptr;
+    // A close request from the window manager (its close button, Alt+F4, a
+    // task bar); without a handler the form closes as Close() says.
+    THandler<F> onCloseRequest = nullptr;
 };
 
 template <class F> TNotifyEvent bindHandler(F *form, THandler<F> handler)
@@ -65,6 +68,7 @@ template <class F> void buildForm(F *form, const FormDesign<F> &design)
 {
     form->setDesign(design.caption, design.clientWidth, design.clientHeight, design.color,
                     design.borderStyle);
+    form->OnCloseRequest = bindHandler(form, design.onCloseRequest);
     for (const ComponentRow<F> &row : design.components) {
         std::visit(
             [&](auto field) {

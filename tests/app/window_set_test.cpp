@@ -53,9 +53,12 @@ private slots:
         QCOMPARE(form->Handle()->size(), client);
 
         showAndWait(form);
+        // Centred as the user sees it: by the frame where the window has one.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QSize frame = form->Handle()->frameGeometry().size();
+        QCOMPARE(frame == client, skinned);
         QCOMPARE(form->Handle()->pos(),
-                 QPoint((screen.width() - client.width()) / 2, (screen.height() - client.height()) / 2));
+                 QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2));
     }
 
     // Started in a folder that was removed after the shell entered it: the

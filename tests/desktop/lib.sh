@@ -56,7 +56,7 @@ trap desktop_cleanup EXIT
 # it, and exports DISPLAY. -noreset: without it the server resets whenever its
 # last client leaves, and a client connecting in that moment is refused.
 desktop_start() { # [FIRST_DISPLAY]
-  desktop_need Xvfb openbox xdotool xprop import
+  desktop_need Xvfb openbox xdotool xprop xwininfo wmctrl import
   local n pid
   for n in $(seq "${1:-100}" $(( ${1:-100} + 99 ))); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
@@ -144,15 +144,26 @@ desktop_window_gone() { # TITLE_REGEX [TIMEOUT_SECONDS]
 }
 
 # Sets X, Y, WIDTH and HEIGHT to the window's client area on the screen.
+# xwininfo, not xdotool: xdotool adds the frame's offset once more for a
+# window that a window manager has framed.
 desktop_geometry() { # WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local info
+  info=$(xwininfo -id "$1")
+  X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
 }
 
 # A left click at client coordinates of a window, with the pointer moved
 # there first as a user's hand would.
 desktop_click() { # WINDOW X Y
   desktop_geometry "$1"
-  xdotool mousemove --sync $((X + $2)) $((Y + $3))
+  local x=$((X + $2)) y=$((Y + $3))
+  # --sync waits for the pointer to move, forever when it is already there.
+  if [ "$(xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | paste -sd,)" != "$x,$y" ]; then
+    xdotool mousemove --sync "$x" "$y"
+  fi
   sleep 0.05
   xdotool click 1
   sleep 0.1
@@ -163,4 +174,77 @@ desktop_pixel() { # WINDOW X Y
   desktop_geometry "$1"
   import -display "$DISPLAY" -window root -depth 8 -crop "1x1+$((X + $2))+$((Y + $3))" txt:- 2>/dev/null \
     | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# Whether the window's _NET_WM_STATE holds the atom (e.g. _NET_WM_STATE_SKIP_TASKBAR).
+desktop_has_state() { # WINDOW ATOM
+  xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -qw "$2"
+}
+
+# A window property as xprop prints it after the "=" (empty when unset).
+desktop_property() { # WINDOW PROPERTY
+  xprop -id "$1" "$2" 2>/dev/null | sed -n 's/^[^=]*= *//p; s/^[^:]*: *window id # //p'
+}
+
+# The window's ICCCM state: Normal, Iconic or Withdrawn.
+desktop_wm_state() { # WINDOW
+  xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: *//p'
+}
+
+# A close request as a task bar or a pager sends it (_NET_CLOSE_WINDOW): the
+# window manager asks the program to close the window.
+desktop_request_close() { # WINDOW
+  wmctrl -i -c "$1"
+  sleep 0.3
+}
+
+# Fails unless the installer ends within TIMEOUT seconds with exit code CODE.
+desktop_expect_exit() { # CODE [TIMEOUT_SECONDS]
+  desktop_wait_exit "${2:-10}"
+  [ "$EXIT_CODE" -eq "$1" ] || desktop_fail "exit code $EXIT_CODE, expected $1"
+}
+
+# Runs a step described by its text; a failing step fails the test with it.
+desktop_check() { # DESCRIPTION COMMAND...
+  local description=$1
+  shift
+  "$@" || desktop_fail "$description"
+  echo "ok: $description"
+}
+
+# The windows' titles and their links' centres in client coordinates, from
+# the window layouts. Titles other than the main window's are design
+# captions that no task bar may show.
+MAIN_TITLE='^Installer$'
+CHOOSER_TITLE='^Form2$'
+NEW_FOLDER_TITLE='^Form3$'
+PROGRESS_TITLE='^Ready\.\.\.$'
+VIEWER_TITLE='^Showing '
+CREDITS_TITLE='^Form6$'
+LINK_INSTALL="65 258"
+LINK_INFORMATION="171 258"
+LINK_QUIT="392 258"
+LINK_CHOOSER_OK="50 332"
+LINK_CHOOSER_CANCEL="249 332"
+LINK_MAKEDIR="150 332"
+LINK_NEW_FOLDER_OK="60 101"
+LINK_EXTRACT="195 101"
+LINK_YEP="197 102"
+
+# Clicks a link of the window titled by the pattern: LINK is "X Y".
+desktop_click_link() { # TITLE_REGEX LINK
+  local window
+  window=$(desktop_window "$1")
+  # shellcheck disable=SC2086
+  desktop_click "$window" $2
+}
+
+# Starts the private desktop and the installer in a fresh release folder,
+# $RELEASE, and waits for the main window, $MAIN.
+desktop_start_release() {
+  desktop_start
+  RELEASE=$DESKTOP_WORK/release
+  desktop_make_release "$RELEASE"
+  desktop_start_installer "$RELEASE"
+  MAIN=$(desktop_window "$MAIN_TITLE")
 }

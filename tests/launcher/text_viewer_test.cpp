@@ -144,10 +144,12 @@ private slots:
     {
         startWith("info.nfo", "INFO\r\n");
         click(Form1->Label5);
-        // Centred by its client size, as the frame is not known before it shows.
+        // Centred by its frame, as the user sees it.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(Form5->Handle()->pos(),
-                 screen.topLeft() + QPoint((screen.width() - 652) / 2, (screen.height() - 330) / 2));
+        const QSize frame = Form5->Handle()->frameGeometry().size();
+        QCOMPARE(Form5->Handle()->size(), QSize(652, 330));
+        QCOMPARE(Form5->Handle()->pos(), screen.topLeft()
+                     + QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2));
         Form5->Handle()->move(40, 50);
         Form5->Hide();
         click(Form1->Label6);

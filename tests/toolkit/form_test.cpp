@@ -60,8 +60,11 @@ private slots:
     {
         const Qt::WindowFlags skinned = mainForm->Handle()->windowFlags();
         QVERIFY(skinned.testFlag(Qt::FramelessWindowHint));
+        // A plain window: Qt would make a Qt::Tool transient, and window
+        // managers iconify the main window with its transients.
         const Qt::WindowFlags tool = toolForm->Handle()->windowFlags();
-        QCOMPARE(tool & Qt::WindowType_Mask, Qt::Tool);
+        QCOMPARE(tool & Qt::WindowType_Mask, Qt::Window);
+        QVERIFY(tool.testFlag(Qt::WindowTitleHint));
         QVERIFY(tool.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!tool.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!tool.testFlag(Qt::WindowMaximizeButtonHint));
@@ -76,7 +79,10 @@ private slots:
         showAndWait(mainForm);
         QCOMPARE(mainForm->Handle()->pos(), centredFor(200, 120));
         showAndWait(toolForm);
-        QCOMPARE(toolForm->Handle()->pos(), centredFor(320, 200));
+        // A framed window is centred by its frame.
+        const QSize frame = toolForm->Handle()->frameGeometry().size();
+        QVERIFY(frame != toolForm->Handle()->size());
+        QCOMPARE(toolForm->Handle()->pos(), centredFor(frame.width(), frame.height()));
 
         toolForm->Handle()->move(12, 34);
         toolForm->Hide();
@@ -84,13 +90,48 @@ private slots:
         QCOMPARE(toolForm->Handle()->pos(), QPoint(12, 34));
     }
 
-    void onlyTheMainFormStandsAlone()
+    void skinnedFormsStayOverTheMainFormTheToolWindowStandsAlone()
     {
+        ProbeForm *secondForm = nullptr;
+        Application->CreateForm(secondForm);
         showAndWait(mainForm);
+        showAndWait(secondForm);
         showAndWait(toolForm);
-        QCOMPARE(toolForm->Handle()->windowHandle()->transientParent(), mainForm->Handle()->windowHandle());
+        QCOMPARE(secondForm->Handle()->windowHandle()->transientParent(), mainForm->Handle()->windowHandle());
+        QCOMPARE(secondForm->Handle()->windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
+        QCOMPARE(mainForm->Handle()->windowFlags() & Qt::WindowType_Mask, Qt::Window);
         QCOMPARE(mainForm->Handle()->windowHandle()->transientParent(), nullptr);
+        // Minimising a transient window iconifies its main window too.
+        QCOMPARE(toolForm->Handle()->windowHandle()->transientParent(), nullptr);
         QCOMPARE(toolForm->Handle()->parentWidget(), nullptr);
+    }
+
+    void showingBringsAMinimisedFormBack()
+    {
+        showAndWait(toolForm);
+        toolForm->Handle()->setWindowState(Qt::WindowMinimized);
+        toolForm->Show();
+        QVERIFY(!(toolForm->Handle()->windowState() & Qt::WindowMinimized));
+    }
+
+    void aCloseRequestRunsTheFormsHandlerInsteadOfClosing()
+    {
+        ProbeForm *secondForm = nullptr;
+        Application->CreateForm(secondForm);
+        int requests = 0;
+        secondForm->OnCloseRequest = [&](TObject *sender) {
+            ++requests;
+            QCOMPARE(sender, static_cast<TObject *>(secondForm));
+        };
+        showAndWait(mainForm);
+        showAndWait(secondForm);
+        QVERIFY(!secondForm->Handle()->close());
+        QCOMPARE(requests, 1);
+        QVERIFY(secondForm->Visible());
+        // Close() itself is not a request from the window manager.
+        secondForm->Close();
+        QCOMPARE(requests, 1);
+        QVERIFY(!secondForm->Visible());
     }
 
     void closingTheMainFormEndsTheLoopClosingAnotherHides_data()
