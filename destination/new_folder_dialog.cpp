@@ -66,7 +66,12 @@ void makeFolder(const std::string &path)
 
 void TForm3::Label2Click(TObject *)
 {
-    const std::string path = newFolderPath(Form2->DirectoryListBox1->Directory(), Edit1->Text());
+    const std::string &folder = Form2->DirectoryListBox1->Directory();
+    // A chooser that lost its start-up folder shows none: the new folder
+    // would otherwise land at the top of the file system.
+    if (folder.empty())
+        raiseIoError(ENOENT);
+    const std::string path = newFolderPath(folder, Edit1->Text());
     makeFolder(path);
     Form2->DirectoryListBox1->SetDirectory(path);
     Hide();

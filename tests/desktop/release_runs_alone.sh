@@ -46,16 +46,11 @@ main=$(desktop_window '^Installer$' 20)
 echo "ok: the main window maps"
 
 # ---- A full install: Install, ok, extract. ---------------------------------
-desktop_click "$main" 55 258 # Install
-chooser=$(desktop_window '^Form2$')
-desktop_click "$chooser" 50 332 # ok
-progress=$(desktop_window '^Ready\.\.\.$')
-# The progress window may open under the main window (stacking is not what
-# this test is about); bring it up as a user would.
-xdotool windowraise "$progress"
-sleep 0.3
-desktop_click "$progress" 195 101 # extract
-desktop_window_gone '^Ready' 60
+# shellcheck disable=SC2086
+desktop_click "$main" $LINK_INSTALL
+desktop_click_link "$CHOOSER_TITLE" "$LINK_CHOOSER_OK"
+desktop_click_link "$PROGRESS_TITLE" "$LINK_EXTRACT"
+desktop_window_gone "$PROGRESS_TITLE" 60
 reference="$DESKTOP_WORK/reference"
 mkdir -p "$reference"
 (cd "$reference" && unrar x -idq -o+ "$release/$(sed -n '6s/\r$//p' "$release/install.ini")" >/dev/null)

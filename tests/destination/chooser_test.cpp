@@ -770,6 +770,36 @@ private slots:
         QCOMPARE(currentDirectory(), std::string("/"));
         QCOMPARE(Form2->DriveComboBox1->Drive(), volumeOf("/", offeredVolumes()));
     }
+
+    // With no folder shown, "makedir" has nowhere to make one: the report,
+    // the dialog stays, and nothing lands at the top of the file system.
+    void aNewFolderNeedsAFolderToGoIn()
+    {
+        ScratchFolder release;
+        release.makeFolder("gone");
+        QCOMPARE(::chdir(release.file("gone").c_str()), 0);
+        QCOMPARE(::rmdir(release.file("gone").c_str()), 0);
+        const std::string name = "installer-test-" + std::to_string(::getpid());
+        const std::string atTop = "/" + name;
+        const std::unique_ptr<const char, void (*)(const char *)> removeStray(
+            atTop.c_str(), [](const char *path) { (void)::rmdir(path); });
+        WindowSet windows;
+        showAndWait(Form1);
+        click(Form1->Label4); // "Install"
+        showAndWait(Form2);
+        click(Form2->Label3); // "makedir"
+        showAndWait(Form3);
+        QWidget *edit = Form3->Edit1->Widget();
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, QString::fromStdString(name));
+        click(Form3->Label2); // "ok"
+        QCOMPARE(windows.boxes.shown.back().text, std::string("File not found."));
+        QVERIFY(Form3->Visible());
+        QVERIFY(!Form2->Visible());
+        struct stat info;
+        QVERIFY(::stat(atTop.c_str(), &info) != 0);
+    }
 };
 
 REGISTER_TEST(ChooserTest)
