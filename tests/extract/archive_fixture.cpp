@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
+#include <csignal>
 #include <unistd.h>
 
 QByteArray randomBytes(int size, unsigned seed)
@@ -237,4 +238,19 @@ void ExtractionFixture::prepareAnotherRun()
     Form4->Label1->SetCaption("- press [extract] button when ready -");
     Form4->Label3->SetCaption("Ready...");
     Form4->Label2->SetEnabled(true);
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    ::getrlimit(RLIMIT_FSIZE, &before_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = before_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    ::setrlimit(RLIMIT_FSIZE, &before_);
+    std::signal(SIGXFSZ, previousHandler_);
 }

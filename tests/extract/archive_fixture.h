@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <sys/resource.h>
 #include <map>
 #include <memory>
 
@@ -58,4 +59,18 @@ public:
 
 private:
     std::unique_ptr<QObject> statusSpy_;
+};
+
+// Writes beyond the limit fail as on a full disk (for where no tmpfs can be
+// mounted); SIGXFSZ is ignored so the write reports the failure instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit before_{};
+    void (*previousHandler_)(int) = nullptr;
 };

@@ -40,31 +40,6 @@ bool mountTmpfs(const std::string &folder, const char *options, unsigned long fl
     return ::mount("tmpfs", folder.c_str(), "tmpfs", flags, options) == 0;
 }
 
-// Where no tmpfs can be mounted, a file-size limit makes writes fail as a full
-// disk would; SIGXFSZ is ignored so the write reports the failure instead.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &before);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = before;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit before{};
-    void (*previousHandler)(int) = SIG_DFL;
-};
-
 } // namespace
 
 class ExtractionTest : public QObject {

@@ -55,31 +55,6 @@ private:
     QTimer timer_;
 };
 
-// Writes beyond the limit fail as on a full disk; SIGXFSZ is ignored so the
-// write reports the failure instead.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &before_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = before_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &before_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit before_{};
-    void (*previousHandler_)(int) = SIG_DFL;
-};
-
 } // namespace
 
 // The bar on real runs of real archives: it moves with each entry's blocks and
