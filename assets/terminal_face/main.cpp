@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <set>
 
 namespace {
@@ -63,13 +64,18 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s TERMINUS_OTB OUTPUT_BDF\n", argv[0]);
         return 2;
     }
-    FT_Library library;
-    FT_Face face;
-    if (FT_Init_FreeType(&library) != 0 || FT_New_Face(library, argv[1], 0, &face) != 0) {
+    // Released on every way out, so that a leak-checking build runs clean.
+    FT_Library libraryHandle = nullptr;
+    FT_Face faceHandle = nullptr;
+    const bool opened = FT_Init_FreeType(&libraryHandle) == 0
+        && FT_New_Face(libraryHandle, argv[1], 0, &faceHandle) == 0;
+    const std::unique_ptr<FT_LibraryRec_, FT_Error (*)(FT_Library)> library(libraryHandle, FT_Done_FreeType);
+    const std::unique_ptr<FT_FaceRec_, FT_Error (*)(FT_Face)> face(faceHandle, FT_Done_Face);
+    if (!opened) {
         std::fprintf(stderr, "cannot read the face %s\n", argv[1]);
         return 1;
     }
-    if (!selectStrike(face, SourceHeight)) {
+    if (!selectStrike(face.get(), SourceHeight)) {
         std::fprintf(stderr, "%s has no %d-pixel strike\n", argv[1], SourceHeight);
         return 1;
     }
@@ -80,7 +86,7 @@ int main(int argc, char *argv[])
     std::vector<CellGlyph> glyphs;
     for (char32_t codePoint : codePoints) {
         CellRows cell;
-        if (!renderCell(face, codePoint, cell)) {
+        if (!renderCell(face.get(), codePoint, cell)) {
             std::fprintf(stderr, "U+%04X is missing from %s or leaves its 8 x 14 cell\n", unsigned(codePoint), argv[1]);
             return 1;
         }
