@@ -4,6 +4,7 @@
 #include "toolkit/form.h"
 #include "toolkit/text.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
@@ -30,26 +31,65 @@ void TEdit::SetText(const std::string &text)
     edit_->setText(toDisplay(text));
 }
 
+// The editor takes its font when it first shows, or when the memo is first
+// filled or handed out, not when it is made: loading a font is the dearest
+// part of a memo, and the program makes its windows long before it shows most
+// of them.
+class TMemo::LateFontEditor : public QPlainTextEdit {
+public:
+    LateFontEditor(QWidget *parent, const QFont &font)
+        : QPlainTextEdit(parent)
+        , font_(font)
+    {
+    }
+
+    void takeFont()
+    {
+        if (fontTaken_)
+            return;
+        fontTaken_ = true;
+        setFont(font_);
+        setTabStopDistance(8 * QFontMetricsF(font()).horizontalAdvance(u' '));
+    }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            takeFont(); // before the first paint
+        return QPlainTextEdit::event(event);
+    }
+
+private:
+    QFont font_;
+    bool fontTaken_ = false;
+};
+
 TMemo::TMemo(TForm *owner, const ComponentProps &props)
-    : TWinControl(owner, props, new QPlainTextEdit(owner->Handle()))
-    , editor_(static_cast<QPlainTextEdit *>(widget_))
+    : TWinControl(owner, props, new LateFontEditor(owner->Handle(), toQFont(props.font)))
+    , editor_(static_cast<LateFontEditor *>(widget_))
     , charset_(props.font.Charset)
 {
-    editor_->setFont(toQFont(props.font));
     editor_->setReadOnly(true);
     editor_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    editor_->setTabStopDistance(8 * QFontMetricsF(editor_->font()).horizontalAdvance(u' '));
     QPalette palette = editor_->palette();
     const QColor text(redOf(props.font.Color), greenOf(props.font.Color), blueOf(props.font.Color));
     palette.setColor(QPalette::Text, text);
     editor_->setPalette(palette);
 }
 
+QPlainTextEdit *TMemo::Editor() const
+{
+    editor_->takeFont();
+    return editor_;
+}
+
 void TMemo::Clear()
 {
+    editor_->takeFont();
     editor_->clear();
 }
 
@@ -70,6 +110,7 @@ QChar *TMemo::appendLine(QChar *out, const std::string &line) const
 
 void TMemo::appendText(const QString &text)
 {
+    editor_->takeFont(); // before the text is laid out
     if (editor_->document()->isEmpty()) {
         editor_->setPlainText(text); // one step, far quicker than inserting
         return;

@@ -36,13 +36,14 @@ public:
     // The same as adding each line in turn, in one step.
     void AddLines(const std::vector<std::string> &lines);
     QString DisplayedText() const;
-    QPlainTextEdit *Editor() const { return editor_; }
+    QPlainTextEdit *Editor() const; // the editor with its font in place
 
 private:
     void appendText(const QString &text);
     QChar *appendLine(QChar *out, const std::string &line) const;
 
-    QPlainTextEdit *editor_;
+    class LateFontEditor;
+    LateFontEditor *editor_;
     TFontCharset charset_;
 };
 
