@@ -3,8 +3,40 @@
 #include "toolkit/form.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QPalette>
 #include <QWidget>
+
+namespace {
+
+// Holds a put-off widget's place among its form's widgets. It never shows
+// itself; when the form first shows, it has the control make its widget.
+// (Polishing comes too early: Qt polishes every new widget, hidden or not, as
+// soon as the event loop runs.)
+class WidgetSlot : public QWidget {
+public:
+    WidgetSlot(QWidget *form, const TWinControl *control)
+        : QWidget(form)
+        , control_(control)
+    {
+        hide();
+        setFocusPolicy(Qt::TabFocus); // else Qt places nothing after it in the focus chain
+        form->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            control_->Widget();
+        return false;
+    }
+
+private:
+    const TWinControl *control_;
+};
+
+} // namespace
 
 TControl::TControl(TForm *owner, const ComponentProps &props)
     : Name(props.name)
@@ -73,41 +105,78 @@ void TGraphicControl::SetEnabled(bool enabled)
 
 TWinControl::TWinControl(TForm *owner, const ComponentProps &props, QWidget *widget)
     : TControl(owner, props)
-    , widget_(widget)
+    , color_(props.color)
 {
-    widget_->setObjectName(QString::fromStdString(props.name));
+    adopt(widget);
+}
+
+TWinControl::TWinControl(TForm *owner, const ComponentProps &props)
+    : TControl(owner, props)
+    , color_(props.color)
+    , slot_(new WidgetSlot(owner->Handle(), this))
+{
+}
+
+TWinControl::~TWinControl()
+{
+    delete slot_;
+}
+
+QWidget *TWinControl::Widget() const
+{
+    if (!widget_) {
+        auto *self = const_cast<TWinControl *>(this);
+        self->adopt(self->MakeWidget());
+        widget_->stackUnder(slot_);
+        QWidget::setTabOrder(slot_, widget_);
+        // Not deleted at once: it may be handling the form's showing.
+        owner_->Handle()->removeEventFilter(slot_);
+        self->slot_->deleteLater();
+        self->slot_ = nullptr;
+    }
+    return widget_;
+}
+
+void TWinControl::adopt(QWidget *widget)
+{
+    widget_ = widget;
+    widget_->setObjectName(QString::fromStdString(Name));
     widget_->setGeometry(bounds_.Left, bounds_.Top, bounds_.Width, bounds_.Height);
-    if (props.color != clDefault) {
+    if (color_ != clDefault) {
         QPalette palette = widget_->palette();
-        const QColor background(redOf(props.color), greenOf(props.color), blueOf(props.color));
+        const QColor background(redOf(color_), greenOf(color_), blueOf(color_));
         palette.setColor(QPalette::Base, background);
         palette.setColor(QPalette::Window, background);
         palette.setColor(QPalette::Button, background);
         widget_->setPalette(palette);
         widget_->setAutoFillBackground(true);
     }
+    widget_->setEnabled(enabled_);
     widget_->setVisible(visible_);
 }
 
 void TWinControl::SetBounds(const TRect &bounds)
 {
     TControl::SetBounds(bounds);
-    widget_->setGeometry(bounds_.Left, bounds_.Top, bounds_.Width, bounds_.Height);
+    if (widget_)
+        widget_->setGeometry(bounds_.Left, bounds_.Top, bounds_.Width, bounds_.Height);
 }
 
 void TWinControl::SetVisible(bool visible)
 {
     TControl::SetVisible(visible);
-    widget_->setVisible(visible);
+    if (widget_)
+        widget_->setVisible(visible);
 }
 
 void TWinControl::SetEnabled(bool enabled)
 {
     TControl::SetEnabled(enabled);
-    widget_->setEnabled(enabled);
+    if (widget_)
+        widget_->setEnabled(enabled);
 }
 
 void TWinControl::SetFocus()
 {
-    widget_->setFocus(Qt::OtherFocusReason);
+    Widget()->setFocus(Qt::OtherFocusReason);
 }

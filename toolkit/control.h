@@ -83,13 +83,29 @@ public:
 class TWinControl : public TControl {
 public:
     TWinControl(TForm *owner, const ComponentProps &props, QWidget *widget);
+    ~TWinControl() override;
 
-    QWidget *Widget() const { return widget_; }
+    QWidget *Widget() const; // made now if it was put off
     void SetBounds(const TRect &bounds) override;
     void SetVisible(bool visible) override;
     void SetEnabled(bool enabled) override;
     void SetFocus();
 
 protected:
-    QWidget *widget_; // owned by the form's widget
+    // For a control whose widget is dear to make: MakeWidget() makes it when
+    // the form first shows or when the widget is first asked for, whichever
+    // comes first. It takes the place
+    // among the form's widgets, in stacking and focus order, that it would
+    // have had if made at once.
+    TWinControl(TForm *owner, const ComponentProps &props);
+    virtual QWidget *MakeWidget() { return nullptr; }
+    bool HasWidget() const { return widget_ != nullptr; }
+
+    QWidget *widget_ = nullptr; // owned by the form's widget
+
+private:
+    void adopt(QWidget *widget);
+
+    TColor color_;
+    QWidget *slot_ = nullptr; // holds the place of a put-off widget
 };

@@ -43,8 +43,10 @@ QFont toQFont(const TFont &font)
     QString family = QString::fromStdString(font.Name);
     if (family == u"Arial" || family == u"MS Sans Serif")
         family = QStringLiteral("Liberation Sans");
-    else if (family == u"Terminal")
+    else if (family == u"Terminal") {
+        registerDosTerminalFace(); // read on its first use
         family = DosTerminalFamily;
+    }
     QFont qfont(family);
     qfont.setPixelSize(font.Height);
     qfont.setBold(font.Bold);

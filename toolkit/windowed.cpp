@@ -13,44 +13,71 @@
 #include <algorithm>
 
 TEdit::TEdit(TForm *owner, const ComponentProps &props)
-    : TWinControl(owner, props, new QLineEdit(owner->Handle()))
-    , edit_(static_cast<QLineEdit *>(widget_))
+    : TWinControl(owner, props)
+    , font_(props.font)
+    , text_(props.caption)
 {
-    edit_->setFont(toQFont(props.font));
-    edit_->setText(toDisplay(props.caption));
+}
+
+QWidget *TEdit::MakeWidget()
+{
+    auto *edit = new QLineEdit(owner_->Handle());
+    edit->setFont(toQFont(font_));
+    edit->setText(toDisplay(text_));
+    text_.clear();
+    return edit;
+}
+
+QLineEdit *TEdit::lineEdit() const
+{
+    return static_cast<QLineEdit *>(Widget());
 }
 
 std::string TEdit::Text() const
 {
-    return fromDisplay(edit_->text());
+    // Read back as the line edit would give it: decoded for display, then UTF-8.
+    return fromDisplay(HasWidget() ? lineEdit()->text() : toDisplay(text_));
 }
 
 void TEdit::SetText(const std::string &text)
 {
-    edit_->setText(toDisplay(text));
+    if (HasWidget())
+        lineEdit()->setText(toDisplay(text));
+    else
+        text_ = text;
 }
 
 TMemo::TMemo(TForm *owner, const ComponentProps &props)
-    : TWinControl(owner, props, new QPlainTextEdit(owner->Handle()))
-    , editor_(static_cast<QPlainTextEdit *>(widget_))
-    , charset_(props.font.Charset)
+    : TWinControl(owner, props)
+    , font_(props.font)
 {
-    editor_->setFont(toQFont(props.font));
-    editor_->setReadOnly(true);
-    editor_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    editor_->setTabStopDistance(8 * QFontMetricsF(editor_->font()).horizontalAdvance(u' '));
-    QPalette palette = editor_->palette();
-    const QColor text(redOf(props.font.Color), greenOf(props.font.Color), blueOf(props.font.Color));
+}
+
+QWidget *TMemo::MakeWidget()
+{
+    auto *editor = new QPlainTextEdit(owner_->Handle());
+    editor->setFont(toQFont(font_));
+    editor->setReadOnly(true);
+    editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setTabStopDistance(8 * QFontMetricsF(editor->font()).horizontalAdvance(u' '));
+    QPalette palette = editor->palette();
+    const QColor text(redOf(font_.Color), greenOf(font_.Color), blueOf(font_.Color));
     palette.setColor(QPalette::Text, text);
-    editor_->setPalette(palette);
+    editor->setPalette(palette);
+    return editor;
+}
+
+QPlainTextEdit *TMemo::Editor() const
+{
+    return static_cast<QPlainTextEdit *>(Widget());
 }
 
 void TMemo::Clear()
 {
-    editor_->clear();
+    Editor()->clear();
 }
 
 QChar *TMemo::appendLine(QChar *out, const std::string &line) const
@@ -58,7 +85,7 @@ QChar *TMemo::appendLine(QChar *out, const std::string &line) const
     const std::string_view shown(line.c_str()); // up to a zero byte
     if (shown.size() < line.size() && shown.empty())
         return out;
-    if (charset_ == TFontCharset::Oem) {
+    if (font_.Charset == TFontCharset::Oem) {
         out = decodeCodePage437(shown, out);
     } else {
         const QString decoded = toDisplay(std::string(shown)); // never longer than its bytes
@@ -70,11 +97,12 @@ QChar *TMemo::appendLine(QChar *out, const std::string &line) const
 
 void TMemo::appendText(const QString &text)
 {
-    if (editor_->document()->isEmpty()) {
-        editor_->setPlainText(text); // one step, far quicker than inserting
+    QPlainTextEdit *editor = Editor();
+    if (editor->document()->isEmpty()) {
+        editor->setPlainText(text); // one step, far quicker than inserting
         return;
     }
-    QTextCursor end(editor_->document());
+    QTextCursor end(editor->document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
 }
@@ -100,7 +128,7 @@ void TMemo::AddLines(const std::vector<std::string> &lines)
 
 QString TMemo::DisplayedText() const
 {
-    return editor_->toPlainText();
+    return Editor()->toPlainText();
 }
 
 TProgressBar::TProgressBar(TForm *owner, const ComponentProps &props)

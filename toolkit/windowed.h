@@ -21,7 +21,13 @@ public:
     void SetText(const std::string &text);
 
 private:
-    QLineEdit *edit_;
+    // A line edit loads the desktop's default font as it is made, which it
+    // never shows: it is made when its form first shows or when it is used.
+    QWidget *MakeWidget() override;
+    QLineEdit *lineEdit() const;
+
+    TFont font_;
+    std::string text_; // until the line edit is made
 };
 
 // A read-only multi-line text box holding lines of single-byte text, shown
@@ -36,14 +42,16 @@ public:
     // The same as adding each line in turn, in one step.
     void AddLines(const std::vector<std::string> &lines);
     QString DisplayedText() const;
-    QPlainTextEdit *Editor() const { return editor_; }
+    QPlainTextEdit *Editor() const;
 
 private:
+    // Its editor loads fonts as it is made: it is made when its form first
+    // shows or when it is used.
+    QWidget *MakeWidget() override;
     void appendText(const QString &text);
     QChar *appendLine(QChar *out, const std::string &line) const;
 
-    QPlainTextEdit *editor_;
-    TFontCharset charset_;
+    TFont font_;
 };
 
 // A bar in the range 0 to 100; a position outside shows as the nearer end.

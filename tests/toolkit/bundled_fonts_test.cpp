@@ -23,6 +23,7 @@ constexpr int LineHeight = 12;
 
 QFont dosFace()
 {
+    registerDosTerminalFace();
     QFont font(DosTerminalFamily);
     font.setPixelSize(LineHeight);
     return font;
@@ -122,6 +123,7 @@ private slots:
     void noResourceFailsToRegister()
     {
         QCOMPARE(registerBundledFonts(), 0);
+        QVERIFY(registerDosTerminalFace());
         QStringList resources;
         QDirIterator fonts(QStringLiteral(":/fonts"), QDir::Files);
         while (fonts.hasNext())

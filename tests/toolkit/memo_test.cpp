@@ -1,6 +1,10 @@
 #include "tests/support/fixtures.h"
 #include "tests/support/test_registry.h"
+#include "toolkit/bundled_fonts.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
@@ -81,6 +85,32 @@ private slots:
     {
         form->Windows->AddLines({"caf\xe9 \x80"});
         QCOMPARE(form->Windows->DisplayedText(), QString::fromUtf8("café €\n"));
+    }
+
+    // A memo takes its font late; shown before it is filled or handed out, it
+    // must still paint in its own font with tabs of eight of its blanks.
+    void shownEmptyInItsOwnFont_data()
+    {
+        QTest::addColumn<bool>("dos");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixelSize");
+        QTest::newRow("DOS face") << true << DosTerminalFamily << 12;
+        QTest::newRow("Windows face") << false << "Liberation Sans" << 11;
+    }
+
+    void shownEmptyInItsOwnFont()
+    {
+        QFETCH(bool, dos);
+        QFETCH(QString, family);
+        QFETCH(int, pixelSize);
+        form->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form->Handle()));
+        // The widget as the form holds it: TMemo::Editor() would hand it its font.
+        const auto *editor = static_cast<const QPlainTextEdit *>((dos ? form->Dos : form->Windows)->Widget());
+        QCOMPARE(QFontInfo(editor->font()).family(), family);
+        QFont expected(family);
+        expected.setPixelSize(pixelSize);
+        QCOMPARE(editor->tabStopDistance(), 8 * QFontMetricsF(expected).horizontalAdvance(u' '));
     }
 };
 
