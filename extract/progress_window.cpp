@@ -6,6 +6,7 @@
 #include "launcher/main_window.h"
 #include "toolkit/application.h"
 
+#include <QScopedValueRollback>
 #include <cstring>
 #include <optional>
 
@@ -40,11 +41,7 @@ void TForm4::Label2Click(TObject *)
     // The run happens once in the program's life: the link stays disabled.
     Label2->SetEnabled(false);
     Repaint();
-    struct RunningWhileAlive {
-        bool &running;
-        explicit RunningWhileAlive(bool &flag) : running(flag) { running = true; }
-        ~RunningWhileAlive() { running = false; }
-    } runningFlag(Running);
+    const QScopedValueRollback running(Running, true);
     RunExtraction(Form1->Label8->Caption());
 }
 

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <stdexcept>
 
 TApplication *Application = nullptr;
@@ -175,11 +176,7 @@ void TApplication::CallHandler(const TNotifyEvent &handler, TObject *sender)
 {
     if (!handler)
         return;
-    struct Depth {
-        int &count;
-        explicit Depth(int &c) : count(c) { ++count; }
-        ~Depth() { --count; }
-    } depth(handlerDepth_);
+    const QScopedValueRollback inHandler(handlerDepth_, handlerDepth_ + 1);
     try {
         handler(sender);
     } catch (const std::exception &error) {

@@ -3,38 +3,20 @@
 #include "toolkit/form.h"
 
 #include <QColor>
-#include <QEvent>
 #include <QPalette>
 #include <QWidget>
 
 namespace {
 
-// Holds a put-off widget's place among its form's widgets. It never shows
-// itself; when the form first shows, it has the control make its widget.
-// (Polishing comes too early: Qt polishes every new widget, hidden or not, as
-// soon as the event loop runs.)
-class WidgetSlot : public QWidget {
-public:
-    WidgetSlot(QWidget *form, const TWinControl *control)
-        : QWidget(form)
-        , control_(control)
-    {
-        hide();
-        setFocusPolicy(Qt::TabFocus); // else Qt places nothing after it in the focus chain
-        form->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show)
-            control_->Widget();
-        return false;
-    }
-
-private:
-    const TWinControl *control_;
-};
+// Holds a put-off widget's place among its form's widgets, in stacking and
+// focus order; it never shows itself.
+QWidget *placeHolder(QWidget *form)
+{
+    auto *slot = new QWidget(form);
+    slot->hide();
+    slot->setFocusPolicy(Qt::TabFocus); // else Qt places nothing after it in the focus chain
+    return slot;
+}
 
 } // namespace
 
@@ -113,7 +95,7 @@ TWinControl::TWinControl(TForm *owner, const ComponentProps &props, QWidget *wid
 TWinControl::TWinControl(TForm *owner, const ComponentProps &props)
     : TControl(owner, props)
     , color_(props.color)
-    , slot_(new WidgetSlot(owner->Handle(), this))
+    , slot_(placeHolder(owner->Handle()))
 {
 }
 
@@ -129,12 +111,15 @@ QWidget *TWinControl::Widget() const
         self->adopt(self->MakeWidget());
         widget_->stackUnder(slot_);
         QWidget::setTabOrder(slot_, widget_);
-        // Not deleted at once: it may be handling the form's showing.
-        owner_->Handle()->removeEventFilter(slot_);
-        self->slot_->deleteLater();
+        delete self->slot_;
         self->slot_ = nullptr;
     }
     return widget_;
+}
+
+void TWinControl::FirstShown()
+{
+    Widget();
 }
 
 void TWinControl::adopt(QWidget *widget)

@@ -51,6 +51,10 @@ public:
     // design loads; a control reads what it takes from the system here. A
     // failure ends the loading and is reported by the form's creation.
     virtual void Loaded() {}
+    // Runs when the form is first shown, just before it maps: a control
+    // reads or makes here what only a shown window needs. A failure is
+    // reported and the form shows all the same.
+    virtual void FirstShown() {}
 
 protected:
     TForm *owner_;
@@ -86,6 +90,7 @@ public:
     ~TWinControl() override;
 
     QWidget *Widget() const; // made now if it was put off
+    void FirstShown() override; // makes a put-off widget
     void SetBounds(const TRect &bounds) override;
     void SetVisible(bool visible) override;
     void SetEnabled(bool enabled) override;
@@ -94,9 +99,8 @@ public:
 protected:
     // For a control whose widget is dear to make: MakeWidget() makes it when
     // the form first shows or when the widget is first asked for, whichever
-    // comes first. It takes the place
-    // among the form's widgets, in stacking and focus order, that it would
-    // have had if made at once.
+    // comes first. It takes the place among the form's widgets, in stacking
+    // and focus order, that it would have had if made at once.
     TWinControl(TForm *owner, const ComponentProps &props);
     virtual QWidget *MakeWidget() { return nullptr; }
     bool HasWidget() const { return widget_ != nullptr; }

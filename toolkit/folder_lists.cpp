@@ -68,14 +68,6 @@ public:
     }
 
 protected:
-    void showEvent(QShowEvent *event) override
-    {
-        QListWidget::showEvent(event);
-        if (shown_)
-            return;
-        shown_ = true;
-        Application->CallHandler([this](TObject *) { owner_->FirstShown(); }, owner_);
-    }
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
         QListWidget::mouseDoubleClickEvent(event);
@@ -97,7 +89,6 @@ private:
     }
 
     TDirectoryListBox *owner_;
-    bool shown_ = false;
 };
 
 // Reads the volumes again when it drops down.
@@ -115,19 +106,8 @@ public:
         QComboBox::showPopup();
     }
 
-protected:
-    void showEvent(QShowEvent *event) override
-    {
-        QComboBox::showEvent(event);
-        if (shown_)
-            return;
-        shown_ = true;
-        Application->CallHandler([this](TObject *) { owner_->FirstShown(); }, owner_);
-    }
-
 private:
     TDriveComboBox *owner_;
-    bool shown_ = false;
 };
 
 bool isExistingNonFolder(const std::string &path)
@@ -270,6 +250,8 @@ void TDirectoryListBox::Loaded()
 
 void TDirectoryListBox::FirstShown()
 {
+    if (!Visible())
+        return; // a hidden list has its folder, and no lines to show
     try {
         if (directory_.empty())
             takeCurrentDirectory();

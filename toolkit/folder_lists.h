@@ -22,7 +22,7 @@ public:
 
     // A list that its design hides is there for its folder alone and takes
     // the current directory now. A shown one takes it, and reads its lines,
-    // when it is first shown.
+    // when its form is first shown.
     void Loaded() override;
 
     const std::string &Directory() const { return directory_; }
@@ -46,8 +46,7 @@ public:
     std::vector<std::string> LinePaths() const;
     int SelectedLine() const;
 
-    // Called by the list's widget the first time it is shown.
-    void FirstShown();
+    void FirstShown() override;
 
 private:
     void takeCurrentDirectory();
@@ -77,9 +76,8 @@ public:
     // As a pick by the user.
     void Pick(int line);
 
-    // Called by the list's widget the first time it is shown: the lines are
-    // read and the volume of the current directory is selected.
-    void FirstShown();
+    // The lines are read and the volume of the current directory selected.
+    void FirstShown() override;
 
 private:
     QComboBox *combo_;

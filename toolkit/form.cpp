@@ -161,6 +161,8 @@ void TForm::placeOnFirstShow()
     const QPoint frameOrigin = centredOrigin(clientWidth_ + frame.left() + frame.right(),
                                              clientHeight_ + frame.top() + frame.bottom());
     widget_->setGeometry(QRect(frameOrigin + QPoint(frame.left(), frame.top()), widget_->size()));
+    for (const std::unique_ptr<TControl> &control : controls_)
+        fire([&control](TObject *) { control->FirstShown(); }, control.get());
 }
 
 QPoint TForm::centredOrigin(int width, int height) const
