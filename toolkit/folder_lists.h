@@ -49,11 +49,18 @@ public:
     void FirstShown() override;
 
 private:
+    // Making the first item view of the program starts Qt's accessibility
+    // bridge, a session-bus connection that takes milliseconds: the list is
+    // made when its form first shows it, or when it is first asked for. A
+    // list its design hides never needs one for its folder.
+    QWidget *MakeWidget() override;
+    QListWidget *list() const;
     void takeCurrentDirectory();
     bool isListFolder(const std::string &path) const;
     void rebuildLines();
 
-    QListWidget *list_;
+    TFont font_;
+    int itemHeight_;
     std::string directory_;
 };
 
