@@ -419,11 +419,22 @@ int TDirectoryListBox::SelectedLine() const
 }
 
 TDriveComboBox::TDriveComboBox(TForm *owner, const ComponentProps &props)
-    : TWinControl(owner, props, new DriveComboWidget(owner->Handle(), this))
-    , combo_(static_cast<QComboBox *>(widget_))
+    : TWinControl(owner, props)
+    , font_(props.font)
 {
-    combo_->setFont(toQFont(props.font));
-    QObject::connect(combo_, &QComboBox::activated, combo_, [this](int line) { Pick(line); });
+}
+
+QWidget *TDriveComboBox::MakeWidget()
+{
+    auto *combo = new DriveComboWidget(owner_->Handle(), this);
+    combo->setFont(toQFont(font_));
+    QObject::connect(combo, &QComboBox::activated, combo, [this](int line) { Pick(line); });
+    return combo;
+}
+
+QComboBox *TDriveComboBox::combo() const
+{
+    return static_cast<QComboBox *>(Widget());
 }
 
 void TDriveComboBox::FirstShown()
@@ -440,34 +451,38 @@ void TDriveComboBox::FirstShown()
 void TDriveComboBox::SetDrive(const std::string &mountPoint)
 {
     drive_ = mountPoint;
-    Reload();
+    if (HasWidget())
+        Reload(); // one without its widget yet reads them when its form first shows
 }
 
 void TDriveComboBox::Reload()
 {
-    const QSignalBlocker quiet(combo_);
-    combo_->clear();
+    QComboBox *lines = combo();
+    const QSignalBlocker quiet(lines);
+    lines->clear();
     for (const MountRecord &volume : offeredVolumes()) {
-        combo_->addItem(iconOfKind(volumeKindOf(volume)), toDisplay(volumeLineOf(volume)),
-                        QByteArray::fromStdString(volume.mountPoint));
+        lines->addItem(iconOfKind(volumeKindOf(volume)), toDisplay(volumeLineOf(volume)),
+                       QByteArray::fromStdString(volume.mountPoint));
         if (volume.mountPoint == drive_)
-            combo_->setCurrentIndex(combo_->count() - 1);
+            lines->setCurrentIndex(lines->count() - 1);
     }
 }
 
 std::vector<std::string> TDriveComboBox::LineTexts() const
 {
     std::vector<std::string> texts;
-    for (int i = 0; i < combo_->count(); ++i)
-        texts.push_back(fromDisplay(combo_->itemText(i)));
+    const QComboBox *lines = combo();
+    for (int i = 0; i < lines->count(); ++i)
+        texts.push_back(fromDisplay(lines->itemText(i)));
     return texts;
 }
 
 void TDriveComboBox::Pick(int line)
 {
-    if (line < 0 || line >= combo_->count())
+    QComboBox *lines = combo();
+    if (line < 0 || line >= lines->count())
         return;
-    combo_->setCurrentIndex(line);
-    drive_ = combo_->itemData(line).toByteArray().toStdString();
+    lines->setCurrentIndex(line);
+    drive_ = lines->itemData(line).toByteArray().toStdString();
     Application->CallHandler(OnChange, this);
 }

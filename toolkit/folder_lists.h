@@ -49,10 +49,10 @@ public:
     void FirstShown() override;
 
 private:
-    // Making the first item view of the program starts Qt's accessibility
-    // bridge, a session-bus connection that takes milliseconds: the list is
-    // made when its form first shows it, or when it is first asked for. A
-    // list its design hides never needs one for its folder.
+    // Making the first list or combo box of the program starts Qt's
+    // accessibility bridge, a session-bus connection that takes milliseconds:
+    // the list is made when it is first to be seen or first asked for. A list
+    // its design hides never needs one for its folder.
     QWidget *MakeWidget() override;
     QListWidget *list() const;
     void takeCurrentDirectory();
@@ -87,7 +87,11 @@ public:
     void FirstShown() override;
 
 private:
-    QComboBox *combo_;
+    // Made when first seen or asked for, as the folder list is.
+    QWidget *MakeWidget() override;
+    QComboBox *combo() const;
+
+    TFont font_;
     std::string drive_;
 };
 
