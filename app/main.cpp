@@ -3,6 +3,7 @@
 #include "app/window_set.h"
 #include "toolkit/application.h"
 #include "toolkit/bundled_fonts.h"
+#include "toolkit/font_configuration.h"
 #include "toolkit/session_end.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     // The program takes no command line; Qt is given only the program name.
     int qtArgc = 1;
     preferX11Platform();
+    useDesktopFontConfiguration(); // before anything asks fontconfig for fonts
     QApplication qtApplication(qtArgc, argv);
     (void)argc;
     useUtf8CharacterTypes();

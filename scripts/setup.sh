@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(libunrar-dev unrar rar qt6-base-dev libgl-dev xvfb xdotool x11-apps
           imagemagick fonts-liberation fonts-terminus-otb cmake ninja-build g++
-          libfreetype-dev patchelf openbox zstd libxcb1-dev x11-utils wmctrl)
+          libfreetype-dev libfontconfig-dev patchelf openbox zstd libxcb1-dev
+          x11-utils wmctrl)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -119,7 +119,8 @@ QWidget *TWinControl::Widget() const
 
 void TWinControl::FirstShown()
 {
-    Widget();
+    if (visible_)
+        Widget();
 }
 
 void TWinControl::adopt(QWidget *widget)
@@ -150,8 +151,8 @@ void TWinControl::SetBounds(const TRect &bounds)
 void TWinControl::SetVisible(bool visible)
 {
     TControl::SetVisible(visible);
-    if (widget_)
-        widget_->setVisible(visible);
+    if (widget_ || visible)
+        Widget()->setVisible(visible);
 }
 
 void TWinControl::SetEnabled(bool enabled)

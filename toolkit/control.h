@@ -90,7 +90,7 @@ public:
     ~TWinControl() override;
 
     QWidget *Widget() const; // made now if it was put off
-    void FirstShown() override; // makes a put-off widget
+    void FirstShown() override; // makes a put-off widget that is to be seen
     void SetBounds(const TRect &bounds) override;
     void SetVisible(bool visible) override;
     void SetEnabled(bool enabled) override;
@@ -98,9 +98,10 @@ public:
 
 protected:
     // For a control whose widget is dear to make: MakeWidget() makes it when
-    // the form first shows or when the widget is first asked for, whichever
-    // comes first. It takes the place among the form's widgets, in stacking
-    // and focus order, that it would have had if made at once.
+    // the control is first to be seen (its form first shows it, or it is made
+    // visible) or when the widget is first asked for, whichever comes first.
+    // It takes the place among the form's widgets, in stacking and focus
+    // order, that it would have had if made at once.
     TWinControl(TForm *owner, const ComponentProps &props);
     virtual QWidget *MakeWidget() { return nullptr; }
     bool HasWidget() const { return widget_ != nullptr; }

@@ -233,13 +233,25 @@ void changeDirectory(const std::string &path)
 }
 
 TDirectoryListBox::TDirectoryListBox(TForm *owner, const ComponentProps &props)
-    : TWinControl(owner, props, new FolderListWidget(owner->Handle(), this))
-    , list_(static_cast<QListWidget *>(widget_))
+    : TWinControl(owner, props)
+    , font_(props.font)
+    , itemHeight_(props.itemHeight)
 {
-    list_->setFont(toQFont(props.font));
-    list_->setItemDelegate(new IndentingDelegate(props.itemHeight, list_));
-    list_->setUniformItemSizes(true);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+QWidget *TDirectoryListBox::MakeWidget()
+{
+    auto *list = new FolderListWidget(owner_->Handle(), this);
+    list->setFont(toQFont(font_));
+    list->setItemDelegate(new IndentingDelegate(itemHeight_, list));
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QListWidget *TDirectoryListBox::list() const
+{
+    return static_cast<QListWidget *>(Widget());
 }
 
 void TDirectoryListBox::Loaded()
@@ -313,10 +325,11 @@ std::vector<std::string> subFoldersOf(const std::string &folder)
 
 void TDirectoryListBox::rebuildLines()
 {
-    list_->clear();
-    auto addLine = [this](const std::string &path, const std::string &name, QStyle::StandardPixmap icon,
-                          int indent) {
-        auto *item = new QListWidgetItem(iconFor(icon), toDisplay(name), list_);
+    QListWidget *lines = list();
+    lines->clear();
+    auto addLine = [lines](const std::string &path, const std::string &name, QStyle::StandardPixmap icon,
+                           int indent) {
+        auto *item = new QListWidgetItem(iconFor(icon), toDisplay(name), lines);
         item->setData(PathRole, QByteArray::fromStdString(path));
         item->setData(IndentRole, indent);
     };
@@ -335,15 +348,15 @@ void TDirectoryListBox::rebuildLines()
             addLine(path, name, QStyle::SP_DirOpenIcon, ++depth);
         begin = end + 1;
     }
-    const int current = list_->count() - 1;
-    QFont bold = list_->font();
+    const int current = lines->count() - 1;
+    QFont bold = lines->font();
     bold.setBold(true);
-    list_->item(current)->setFont(bold);
+    lines->item(current)->setFont(bold);
 
     const std::string parent = directory_ == "/" ? "" : directory_;
     for (const std::string &name : subFoldersOf(directory_))
         addLine(parent + "/" + name, name, QStyle::SP_DirClosedIcon, depth + 1);
-    list_->setCurrentRow(current);
+    lines->setCurrentRow(current);
 }
 
 bool TDirectoryListBox::isListFolder(const std::string &path) const
@@ -373,7 +386,8 @@ void TDirectoryListBox::SetDirectory(const std::string &path)
         directory_ = oldDirectory;
         throw;
     }
-    rebuildLines();
+    if (HasWidget())
+        rebuildLines(); // one without its widget yet reads them when its form first shows
     Application->CallHandler(OnChange, this);
 }
 
@@ -386,29 +400,41 @@ void TDirectoryListBox::SetDrive(const std::string &mountPoint)
 
 void TDirectoryListBox::OpenSelected()
 {
-    if (const QListWidgetItem *item = list_->currentItem())
+    if (const QListWidgetItem *item = list()->currentItem())
         SetDirectory(item->data(PathRole).toByteArray().toStdString());
 }
 
 std::vector<std::string> TDirectoryListBox::LinePaths() const
 {
     std::vector<std::string> paths;
-    for (int i = 0; i < list_->count(); ++i)
-        paths.push_back(list_->item(i)->data(PathRole).toByteArray().toStdString());
+    const QListWidget *lines = list();
+    for (int i = 0; i < lines->count(); ++i)
+        paths.push_back(lines->item(i)->data(PathRole).toByteArray().toStdString());
     return paths;
 }
 
 int TDirectoryListBox::SelectedLine() const
 {
-    return list_->currentRow();
+    return list()->currentRow();
 }
 
 TDriveComboBox::TDriveComboBox(TForm *owner, const ComponentProps &props)
-    : TWinControl(owner, props, new DriveComboWidget(owner->Handle(), this))
-    , combo_(static_cast<QComboBox *>(widget_))
+    : TWinControl(owner, props)
+    , font_(props.font)
 {
-    combo_->setFont(toQFont(props.font));
-    QObject::connect(combo_, &QComboBox::activated, combo_, [this](int line) { Pick(line); });
+}
+
+QWidget *TDriveComboBox::MakeWidget()
+{
+    auto *combo = new DriveComboWidget(owner_->Handle(), this);
+    combo->setFont(toQFont(font_));
+    QObject::connect(combo, &QComboBox::activated, combo, [this](int line) { Pick(line); });
+    return combo;
+}
+
+QComboBox *TDriveComboBox::combo() const
+{
+    return static_cast<QComboBox *>(Widget());
 }
 
 void TDriveComboBox::FirstShown()
@@ -425,34 +451,38 @@ void TDriveComboBox::FirstShown()
 void TDriveComboBox::SetDrive(const std::string &mountPoint)
 {
     drive_ = mountPoint;
-    Reload();
+    if (HasWidget())
+        Reload(); // one without its widget yet reads them when its form first shows
 }
 
 void TDriveComboBox::Reload()
 {
-    const QSignalBlocker quiet(combo_);
-    combo_->clear();
+    QComboBox *lines = combo();
+    const QSignalBlocker quiet(lines);
+    lines->clear();
     for (const MountRecord &volume : offeredVolumes()) {
-        combo_->addItem(iconOfKind(volumeKindOf(volume)), toDisplay(volumeLineOf(volume)),
-                        QByteArray::fromStdString(volume.mountPoint));
+        lines->addItem(iconOfKind(volumeKindOf(volume)), toDisplay(volumeLineOf(volume)),
+                       QByteArray::fromStdString(volume.mountPoint));
         if (volume.mountPoint == drive_)
-            combo_->setCurrentIndex(combo_->count() - 1);
+            lines->setCurrentIndex(lines->count() - 1);
     }
 }
 
 std::vector<std::string> TDriveComboBox::LineTexts() const
 {
     std::vector<std::string> texts;
-    for (int i = 0; i < combo_->count(); ++i)
-        texts.push_back(fromDisplay(combo_->itemText(i)));
+    const QComboBox *lines = combo();
+    for (int i = 0; i < lines->count(); ++i)
+        texts.push_back(fromDisplay(lines->itemText(i)));
     return texts;
 }
 
 void TDriveComboBox::Pick(int line)
 {
-    if (line < 0 || line >= combo_->count())
+    QComboBox *lines = combo();
+    if (line < 0 || line >= lines->count())
         return;
-    combo_->setCurrentIndex(line);
-    drive_ = combo_->itemData(line).toByteArray().toStdString();
+    lines->setCurrentIndex(line);
+    drive_ = lines->itemData(line).toByteArray().toStdString();
     Application->CallHandler(OnChange, this);
 }

@@ -49,11 +49,18 @@ public:
     void FirstShown() override;
 
 private:
+    // Making the first list or combo box of the program starts Qt's
+    // accessibility bridge, a session-bus connection that takes milliseconds:
+    // the list is made when it is first to be seen or first asked for. A list
+    // its design hides never needs one for its folder.
+    QWidget *MakeWidget() override;
+    QListWidget *list() const;
     void takeCurrentDirectory();
     bool isListFolder(const std::string &path) const;
     void rebuildLines();
 
-    QListWidget *list_;
+    TFont font_;
+    int itemHeight_;
     std::string directory_;
 };
 
@@ -80,7 +87,11 @@ public:
     void FirstShown() override;
 
 private:
-    QComboBox *combo_;
+    // Made when first seen or asked for, as the folder list is.
+    QWidget *MakeWidget() override;
+    QComboBox *combo() const;
+
+    TFont font_;
     std::string drive_;
 };
 

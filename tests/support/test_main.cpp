@@ -1,6 +1,7 @@
 #include "tests/support/test_registry.h"
 #include "toolkit/application.h"
 #include "toolkit/bundled_fonts.h"
+#include "toolkit/font_configuration.h"
 
 #include <QApplication>
 #include <QTest>
@@ -15,6 +16,7 @@ std::vector<TestFactory> &registeredTests()
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    useDesktopFontConfiguration(); // as the installer starts
     QApplication qtApplication(argc, argv);
     std::setlocale(LC_CTYPE, "C.UTF-8");
     registerBundledFonts();

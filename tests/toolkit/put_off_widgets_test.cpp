@@ -19,6 +19,7 @@ public:
     TProgressBar *Bar = nullptr;
     TMemo *Dos = nullptr;
     TEdit *Last = nullptr;
+    TEdit *Hidden = nullptr;
 
     static const FormDesign<PutOffForm> &Design()
     {
@@ -30,6 +31,8 @@ public:
              .font = {"Terminal", 12, false, clWhite, TFontCharset::Oem}},
             {.field = &PutOffForm::Last, .name = "Last", .bounds = {0, 140, 200, 20}, .caption = "last",
              .font = {"Arial", 11, false, clWindowText}},
+            {.field = &PutOffForm::Hidden, .name = "Hidden", .bounds = {0, 0, 200, 20}, .caption = "hidden",
+             .font = {"Arial", 11, false, clWindowText}, .visible = false},
         };
         static const FormDesign<PutOffForm> design{"Put off", 200, 160, clBlack, bsNone, rows};
         return design;
@@ -90,6 +93,21 @@ private slots:
         QCOMPARE(memo->tabStopDistance(), 8 * 8.0); // eight cells of the 8 x 12 face
         QCOMPARE(QFontInfo(child("Last")->font()).family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(QFontInfo(child("Last")->font()).pixelSize(), 11);
+    }
+
+    // One its design hides is not made with its form; made visible later,
+    // it is made then, in its place on top.
+    void hiddenOneMadeWhenFirstToBeSeen()
+    {
+        showAndWait(form);
+        QVERIFY(!child("Hidden"));
+        form->Hidden->SetVisible(true);
+        QVERIFY(child("Hidden"));
+        QVERIFY(child("Hidden")->isVisible());
+        QCOMPARE(static_cast<QLineEdit *>(child("Hidden"))->text(), QStringLiteral("hidden"));
+        QCOMPARE(namedChildren(form->Handle()).last(), QStringLiteral("Hidden"));
+        form->Hidden->SetVisible(false);
+        QVERIFY(!child("Hidden")->isVisible());
     }
 
     void keepCreationOrder_data()
