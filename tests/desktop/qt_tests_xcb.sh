@@ -8,6 +8,7 @@ export QT_QPA_PLATFORM=xcb
 
 failed=()
 passed=0
+skipped=0
 # Each Qt Test class that CTest knows, as "tst_folder.Class".
 classes=$(cd "$DESKTOP_BUILD" && ctest -N -LE desktop | sed -n 's/^ *Test *#[0-9]*: *\(tst_[a-z]*\.[A-Za-z0-9_]*\)$/\1/p')
 [ -n "$classes" ] || desktop_fail "no test classes found in $DESKTOP_BUILD"
@@ -26,14 +27,18 @@ for entry in $classes; do
     | grep -vxE 'centredWhenFirstShownThenKeepsItsPlace|sixWindowsOfTheirSizesAndBorders|theViewerIsCentredOnceThenStaysWhereLeft|theOtherLinkReplacesTextAndCaptionInPlace' || true)
   [ -n "$functions" ] || continue
   log="$DESKTOP_WORK/$entry.log"
+  status=0
   # shellcheck disable=SC2086
-  if "$program" "$class" $functions >"$log" 2>&1; then
-    passed=$((passed + 1))
-  else
-    echo "FAIL on xcb: $entry" >&2
-    grep -E '^(FAIL|   Loc|   Actual|   Expected)' "$log" >&2 || tail -n 20 "$log" >&2
-    failed+=("$entry")
-  fi
+  "$program" "$class" $functions >"$log" 2>&1 || status=$?
+  case $status in
+    0) passed=$((passed + 1)) ;;
+    77) skipped=$((skipped + 1)); grep '^SKIP' "$log" >&2 ;; # nothing failed; some could not run here
+    *)
+      echo "FAIL on xcb: $entry" >&2
+      grep -E '^(FAIL|   Loc|   Actual|   Expected)' "$log" >&2 || tail -n 20 "$log" >&2
+      failed+=("$entry")
+      ;;
+  esac
 done
-echo "ok: $passed test classes passed on xcb"
+echo "ok: $passed test classes passed on xcb, $skipped skipped in part"
 [ ${#failed[@]} -eq 0 ] || desktop_fail "on xcb: ${failed[*]}"
