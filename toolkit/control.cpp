@@ -87,6 +87,7 @@ void TGraphicControl::SetEnabled(bool enabled)
 
 TWinControl::TWinControl(TForm *owner, const ComponentProps &props, QWidget *widget)
     : TControl(owner, props)
+    , font_(props.font)
     , color_(props.color)
 {
     adopt(widget);
@@ -94,6 +95,7 @@ TWinControl::TWinControl(TForm *owner, const ComponentProps &props, QWidget *wid
 
 TWinControl::TWinControl(TForm *owner, const ComponentProps &props)
     : TControl(owner, props)
+    , font_(props.font)
     , color_(props.color)
     , slot_(placeHolder(owner->Handle()))
 {

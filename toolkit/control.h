@@ -107,6 +107,7 @@ protected:
     bool HasWidget() const { return widget_ != nullptr; }
 
     QWidget *widget_ = nullptr; // owned by the form's widget
+    const TFont font_;          // the design's, for a widget made later
 
 private:
     void adopt(QWidget *widget);

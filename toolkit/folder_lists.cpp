@@ -234,7 +234,6 @@ void changeDirectory(const std::string &path)
 
 TDirectoryListBox::TDirectoryListBox(TForm *owner, const ComponentProps &props)
     : TWinControl(owner, props)
-    , font_(props.font)
     , itemHeight_(props.itemHeight)
 {
 }
@@ -420,7 +419,6 @@ int TDirectoryListBox::SelectedLine() const
 
 TDriveComboBox::TDriveComboBox(TForm *owner, const ComponentProps &props)
     : TWinControl(owner, props)
-    , font_(props.font)
 {
 }
 

@@ -59,7 +59,6 @@ private:
     bool isListFolder(const std::string &path) const;
     void rebuildLines();
 
-    TFont font_;
     int itemHeight_;
     std::string directory_;
 };
@@ -91,7 +90,6 @@ private:
     QWidget *MakeWidget() override;
     QComboBox *combo() const;
 
-    TFont font_;
     std::string drive_;
 };
 

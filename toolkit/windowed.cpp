@@ -14,7 +14,6 @@
 
 TEdit::TEdit(TForm *owner, const ComponentProps &props)
     : TWinControl(owner, props)
-    , font_(props.font)
     , text_(props.caption)
 {
 }
@@ -49,7 +48,6 @@ void TEdit::SetText(const std::string &text)
 
 TMemo::TMemo(TForm *owner, const ComponentProps &props)
     : TWinControl(owner, props)
-    , font_(props.font)
 {
 }
 

@@ -26,7 +26,6 @@ private:
     QWidget *MakeWidget() override;
     QLineEdit *lineEdit() const;
 
-    TFont font_;
     std::string text_; // until the line edit is made
 };
 
@@ -50,8 +49,6 @@ private:
     QWidget *MakeWidget() override;
     void appendText(const QString &text);
     QChar *appendLine(QChar *out, const std::string &line) const;
-
-    TFont font_;
 };
 
 // A bar in the range 0 to 100; a position outside shows as the nearer end.
