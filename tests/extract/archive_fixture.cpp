@@ -254,3 +254,8 @@ FileSizeLimit::~FileSizeLimit()
     ::setrlimit(RLIMIT_FSIZE, &before_);
     std::signal(SIGXFSZ, previousHandler_);
 }
+
+std::string promptFor(const std::string &volumePath)
+{
+    return "Insert disk " + volumePath + " and press [Enter] or [Q]";
+}

@@ -61,6 +61,9 @@ private:
     std::unique_ptr<QObject> statusSpy_;
 };
 
+// The disk prompt's text for a missing volume.
+std::string promptFor(const std::string &volumePath);
+
 // Writes beyond the limit fail as on a full disk (for where no tmpfs can be
 // mounted); SIGXFSZ is ignored so the write reports the failure instead.
 class FileSizeLimit {

@@ -120,11 +120,6 @@ void verifyFinished()
     QCOMPARE(QString::fromStdString(Form4->Label3->Caption()), QString("Unpacking > game.part3.rar"));
 }
 
-std::string promptFor(const std::string &volumePath)
-{
-    return "Insert disk " + volumePath + " and press [Enter] or [Q]";
-}
-
 const char *const CannotMount = "this machine does not let the tests mount a tmpfs";
 
 } // namespace

@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(run.windows->boxes.shown.size(), std::size_t(2));
         for (const ShownMessageBox &box : run.windows->boxes.shown) {
             QCOMPARE(box.caption, std::string("Request"));
-            QCOMPARE(box.text, "Insert disk " + missing + " and press [Enter] or [Q]");
+            QCOMPARE(box.text, promptFor(missing));
             QVERIFY(box.buttons == TMsgButtons::OkCancel);
         }
         verifyStoppedWith(run, "Volume open error");
